@@ -1,0 +1,11 @@
+// The maker's emblem at the top left of the calculator window.
+#pragma once
+
+#include <QImage>
+
+namespace assetgen::calculator {
+
+// 48 x 48, keyed on white: a steel-blue cog wheel.
+QImage cogEmblem();
+
+} // namespace assetgen::calculator

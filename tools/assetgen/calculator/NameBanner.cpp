@@ -1,0 +1,35 @@
+#include "NameBanner.h"
+
+#include "KeyedPicture.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace assetgen::calculator {
+
+QImage nameBanner() {
+    QImage content = transparentCanvas(239, 30);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(24);
+    font.setWeight(QFont::Bold);
+    font.setStretch(QFont::Condensed);
+    font.setStyleStrategy(QFont::PreferAntialias);
+
+    constexpr double kBaseline = 24.0;
+    QPainterPath name;
+    name.addText(1.0, kBaseline, font, QStringLiteral("VORDEK"));
+    QPainterPath trade;
+    trade.addText(name.boundingRect().right() + 7.0, kBaseline, font,
+                  QStringLiteral("ENGINEERING"));
+
+    QPainter painter(&content);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(name.united(trade).translated(1.0, 1.0), QColor(0xA8, 0xAC, 0xB4));
+    painter.fillPath(name, QColor(0x1C, 0x31, 0x60));
+    painter.fillPath(trade, QColor(0x38, 0x3C, 0x44));
+    painter.end();
+    return keyedOver(content, kButtonFace, qRgb(0x00, 0xFF, 0xFF), QStringLiteral("name banner"));
+}
+
+} // namespace assetgen::calculator
