@@ -1,0 +1,47 @@
+#include "app/StartUp.h"
+
+#include "app/ProgramTitle.h"
+#include "widgets/ErrorDisplay.h"
+#include "widgets/RegionalSettings.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QWidget>
+
+namespace app {
+namespace {
+
+QWidget* firstTabStop(QWidget& window) {
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(&window) &&
+            widget->isEnabledTo(&window)) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void initialiseApplication(QApplication& application) {
+    const QString title = programTitle(QCoreApplication::applicationFilePath());
+    // Not the display name: Qt would append that to every window's caption.
+    QCoreApplication::setApplicationName(title);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
+    widgets::ErrorDisplay::install(application, title);
+    widgets::RegionalSettings::install(application);
+}
+
+void showMainWindow(QWidget& window) {
+    window.show();
+    // A bare X server has no window manager to activate the first window.
+    window.activateWindow();
+    if (window.focusWidget() == nullptr) {
+        if (QWidget* first = firstTabStop(window)) {
+            first->setFocus(Qt::TabFocusReason);
+        }
+    }
+}
+
+} // namespace app

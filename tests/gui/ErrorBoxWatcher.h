@@ -1,0 +1,62 @@
+// Watches for error boxes while a test drives the program, records what each showed and
+// presses its OK button, so that tests can go on past the box's modal loop.
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QString> buttons;
+    Qt::WindowModality modality = Qt::NonModal;
+    bool closedByOk = false;
+};
+
+class ErrorBoxWatcher : public QObject {
+public:
+    // whileUp runs once per box before it is closed, inside the box's modal loop.
+    explicit ErrorBoxWatcher(std::function<void(QMessageBox&)> whileUp = {})
+        : whileUp_(std::move(whileUp)) {
+        connect(&timer_, &QTimer::timeout, this, &ErrorBoxWatcher::poll);
+        timer_.start(5);
+    }
+
+    QList<SeenBox> seen;
+
+private:
+    void poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        SeenBox record;
+        record.title = box->windowTitle();
+        record.text = box->text();
+        record.icon = box->icon();
+        record.modality = box->windowModality();
+        for (QAbstractButton* button : box->buttons()) {
+            record.buttons.append(button->text());
+        }
+        if (whileUp_) {
+            whileUp_(*box);
+        }
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+            QTest::mouseClick(ok, Qt::LeftButton);
+        }
+        record.closedByOk = !box->isVisible();
+        seen.append(record);
+        if (box->isVisible()) {
+            box->done(QMessageBox::Ok);
+        }
+    }
+
+    std::function<void(QMessageBox&)> whileUp_;
+    QTimer timer_;
+};

@@ -1,0 +1,86 @@
+// Start-up: the application object, Form1 created first and shown, Form3 created hidden,
+// their frames, and the lifetime of the résumé window.
+#include "app/StartUp.h"
+
+#include "app/CreateForm.h"
+#include "calc/Unit1.h"
+#include "resume/Unit3.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        app::initialiseApplication(*qApp);
+        calculator.reset(app::createForm(Form1));
+        resume.reset(app::createForm(Form3));
+        app::showMainWindow(*Form1);
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    void applicationTitleComesFromTheExecutable() {
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Startuptest"));
+    }
+
+    void mainWindowIsShownAtItsDesignedPlace() {
+        QVERIFY(Form1->isVisible());
+        QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(Form1->windowTitle(), QStringLiteral("Pipe Weight (Sch)"));
+        QCOMPARE(Form1->size(), QSize(385, 455));
+        QCOMPARE(Form1->pos(), QPoint(192, 114));
+        QCOMPARE(Form1->minimumSize(), Form1->maximumSize());
+        const Qt::WindowFlags flags = Form1->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(Form1->isActiveWindow() || QTest::qWaitForWindowActive(Form1));
+    }
+
+    void resumeWindowIsCreatedHidden() {
+        QVERIFY(!Form3->isVisible());
+        QCOMPARE(Form3->objectName(), QStringLiteral("Form3"));
+        QCOMPARE(Form3->windowTitle(), QStringLiteral("Resume"));
+        QCOMPARE(Form3->size(), QSize(590, 391));
+        QCOMPARE(Form3->pos(), QPoint(360, 251));
+        const Qt::WindowFlags flags = Form3->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(Form3->minimumSize() != Form3->maximumSize());
+    }
+
+    void resumeWindowIsModalAndClosingOnlyHidesIt() {
+        bool wasModal = false;
+        bool mainBlocked = false;
+        QTimer::singleShot(50, Form3, [&] {
+            wasModal = QApplication::activeModalWidget() == Form3;
+            mainBlocked = !Form1->isActiveWindow();
+            QTest::keyClick(Form3, Qt::Key_Escape);
+            QVERIFY(Form3->isVisible()); // Esc does nothing
+            Form3->close();
+        });
+        const QPointer<TForm3> before = Form3;
+        Form3->exec();
+        QVERIFY(wasModal);
+        QVERIFY(mainBlocked);
+        QVERIFY(before != nullptr);
+        QVERIFY(!Form3->isVisible());
+    }
+
+    void cleanupTestCase() {
+        resume.reset();
+        calculator.reset();
+    }
+
+private:
+    std::unique_ptr<TForm1> calculator;
+    std::unique_ptr<TForm3> resume;
+};
+
+QTEST_MAIN(StartUpTest)
+#include "StartUpTest.moc"
