@@ -1,0 +1,46 @@
+# Shared by the end-to-end scripts, which run under xvfb-run with no window manager.
+
+# Waits until a visible window with exactly this title exists and prints its id.
+wait_for_window() {
+    local title="$1" id
+    for _ in $(seq 1 200); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "no window titled '$title'" >&2
+    return 1
+}
+
+# Prints "left top width height" of a window's client area on the screen.
+client_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2}
+        END {print x, y, w, h}'
+}
+
+# Waits for a process to end and prints its exit code; fails after 10 seconds.
+wait_for_exit() {
+    local pid="$1"
+    for _ in $(seq 1 200); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            return $?
+        fi
+        sleep 0.05
+    done
+    echo "process $pid did not end" >&2
+    kill "$pid"
+    return 124
+}
+
+expect_equal() {
+    if [ "$1" != "$2" ]; then
+        echo "FAIL: $3: got '$1', expected '$2'" >&2
+        exit 1
+    fi
+}
