@@ -2,10 +2,12 @@
 
 #include "app/ProgramTitle.h"
 #include "widgets/ErrorDisplay.h"
+#include "widgets/PixelFonts.h"
 #include "widgets/RegionalSettings.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace app {
@@ -29,6 +31,9 @@ void initialiseApplication(QApplication& application) {
     // Not the display name: Qt would append that to every window's caption.
     QCoreApplication::setApplicationName(title);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
+    widgets::mapSubstituteFonts();
+    // The classic bevelled controls the windows were laid out for, on every desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     widgets::ErrorDisplay::install(application, title);
     widgets::RegionalSettings::install(application);
 }
