@@ -1,4 +1,6 @@
-#include "widgets/FormFrame.h"
+#include "widgets/FormLayout.h"
+
+#include "widgets/PixelFonts.h"
 
 #include <QPoint>
 #include <QVariant>
@@ -6,7 +8,7 @@
 
 namespace widgets {
 
-void applyFormFrame(QWidget& form) {
+void applyFormLayout(QWidget& form) {
     constexpr Qt::WindowFlags kCaptionAndCloseBox = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                     Qt::WindowSystemMenuHint |
                                                     Qt::WindowCloseButtonHint;
@@ -22,6 +24,7 @@ void applyFormFrame(QWidget& form) {
     }
     form.setBackgroundRole(QPalette::Button);
     form.setAutoFillBackground(true);
+    applyPixelFonts(form);
 }
 
 } // namespace widgets

@@ -1,4 +1,4 @@
-// Window frames as the layout files describe them.
+// What a form's layout file describes beyond Qt Designer's own properties.
 #pragma once
 
 class QWidget;
@@ -9,7 +9,8 @@ namespace widgets {
 //   borderStyle      "fixedDialog": caption and close box only, not resizable;
 //                    "sizeable": resizable, close box, no minimise or maximise box
 //   designedPosition the window's top-left on the screen
+//   fontPixelSize    on the form and any component: its font's height in pixels
 // and paints the client area in the button-face colour.
-void applyFormFrame(QWidget& form);
+void applyFormLayout(QWidget& form);
 
 } // namespace widgets

@@ -1,0 +1,76 @@
+#include "widgets/PictureBox.h"
+
+#include "widgets/PictureLoading.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace widgets {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    // Drawn over whatever lies beneath; an opaque picture simply covers it.
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void PictureBox::setPicture(const QString& picture) {
+    picture_ = picture;
+    forgetImage();
+}
+
+void PictureBox::setStretch(bool stretch) {
+    stretch_ = stretch;
+    forgetImage();
+}
+
+void PictureBox::setTransparent(bool transparent) {
+    transparent_ = transparent;
+    forgetImage();
+}
+
+void PictureBox::forgetImage() {
+    decoded_ = false;
+    image_ = QImage();
+    update();
+}
+
+const QImage& PictureBox::image() {
+    if (!decoded_) {
+        decoded_ = true;
+        image_ = loadPicture(picture_);
+        if (transparent_) {
+            image_ = withKeyColourDropped(image_);
+        }
+    }
+    return image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    const QImage& picture = image();
+    if (picture.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), picture);
+    } else {
+        painter.drawImage(0, 0, picture);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+    }
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressed_) {
+        pressed_ = false;
+        if (rect().contains(event->position().toPoint())) {
+            emit clicked();
+        }
+    }
+}
+
+} // namespace widgets
