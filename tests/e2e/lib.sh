@@ -44,3 +44,24 @@ expect_equal() {
         exit 1
     fi
 }
+
+# Clicks at a window-relative position.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.15
+}
+
+# The program's labels need the accessibility bus running before the program starts.
+start_accessibility_bus() {
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    /usr/bin/python3 -c 'import pyatspi; pyatspi.Registry.getDesktop(0).childCount' 2>/dev/null
+}
+
+read_labels() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_labels.py" "$1" "$2"
+}
+
+# The text of the label whose top-left corner is at this window-relative position.
+label_at() {
+    awk -F '\t' -v x="$2" -v y="$3" '$1 == x && $2 == y { print $3; exit }' <<<"$1"
+}

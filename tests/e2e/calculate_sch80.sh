@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Sch 80 by its thumbnail, 6" picked from the list, 6000 mm and 4 pieces typed, " Calc."
+# pressed with the mouse: the three result labels must read what the calculation core
+# computes for the same inputs. Leaves a screenshot of the window in the working folder.
+set -uo pipefail
+program="$1"
+xdelete="$2"
+expected_results="$3"
+source "$(dirname "$0")/lib.sh"
+start_accessibility_bus
+
+"$program" &
+pid=$!
+window=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
+
+click_at "$window" 339 123        # Image4, the Sch 80 thumbnail
+click_at "$window" 219 170        # the size box's arrow
+xdotool key --delay 30 Down Down Down Down Down Down Down Down Down Down Down Return
+click_at "$window" 152 218        # the length box
+xdotool key ctrl+a && xdotool type --delay 30 6000
+click_at "$window" 152 274        # the quantity box
+xdotool key ctrl+a && xdotool type --delay 30 4
+click_at "$window" 308 197        # " Calc."
+sleep 0.3
+
+labels=$(read_labels pipeweight 'Pipe Weight (Sch)')
+mapfile -t expected < <("$expected_results" 3 11 6000 4)
+expect_equal "$(label_at "$labels" 285 229)" "${expected[0]}" "kilogram result"
+expect_equal "$(label_at "$labels" 284 256)" "${expected[1]}" "pound result"
+expect_equal "$(label_at "$labels" 125 236)" "${expected[2]}" "inch result"
+expect_equal "${expected[0]}" "1020.3 kg" "computed kilograms"
+
+import -window "$window" calculator.png
+"$xdelete" "$window"
+wait_for_exit "$pid"
+expect_equal "$?" 0 "exit code"
+echo "PASS"

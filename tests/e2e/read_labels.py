@@ -1,0 +1,46 @@
+#!/usr/bin/python3
+"""read_labels.py <application name> <window title>: prints every label of that window as
+"left<TAB>top<TAB>text", window-relative, read through the accessibility bus as a screen reader
+reads it."""
+
+import sys
+import time
+
+import pyatspi
+
+
+def find_window(app_name, title):
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is None or app.name != app_name:
+                continue
+            for child in range(app.childCount):
+                window = app.getChildAtIndex(child)
+                if window is not None and window.name == title:
+                    return window
+        time.sleep(0.1)
+    sys.exit(f"no window '{title}' of '{app_name}' on the accessibility bus")
+
+
+def labels(node):
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is None:
+            continue
+        if child.getRole() == pyatspi.ROLE_LABEL:
+            yield child
+        yield from labels(child)
+
+
+def main():
+    window = find_window(sys.argv[1], sys.argv[2])
+    origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    for label in labels(window):
+        box = label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(f"{box.x - origin.x}\t{box.y - origin.y}\t{label.name}")
+
+
+if __name__ == "__main__":
+    main()
