@@ -40,8 +40,7 @@ private:
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    ui.setupUi(this);
-    widgets::applyFormLayout(*this);
+    widgets::buildForm(ui, *this);
     connectHandlers();
 }
 

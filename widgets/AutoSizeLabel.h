@@ -1,5 +1,7 @@
 // A label that sizes itself to its text and keeps its left edge, whenever its text or font
-// changes. Transparent unless autoFillBackground is set.
+// changes. Transparent unless autoFillBackground is set; a right-to-left label reads its text
+// right to left. Its height and baseline follow the face's Windows line metrics (see
+// lineMetricsOf), so that no letter is cut off below the line.
 #pragma once
 
 #include <QLabel>
@@ -17,9 +19,14 @@ public:
     void setText(const QString& text);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Fitting needs the font loaded, which is costly; until the label is about to be shown for
+    // the first time its layout size stands, so start-up loads only the faces it shows.
+    void refit();
     void fitToText();
 };
 

@@ -29,7 +29,7 @@ void BitmapButton::setSpacing(int spacing) {
 const QImage& BitmapButton::glyphImage() const {
     if (!decoded_) {
         decoded_ = true;
-        glyphImage_ = withKeyColourDropped(loadPicture(glyph_));
+        glyphImage_ = withKeyColourDropped(QImage::fromData(readPictureFile(glyph_)));
     }
     return glyphImage_;
 }

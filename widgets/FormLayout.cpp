@@ -1,7 +1,5 @@
 #include "widgets/FormLayout.h"
 
-#include "widgets/PixelFonts.h"
-
 #include <QPoint>
 #include <QVariant>
 #include <QWidget>
@@ -24,7 +22,6 @@ void applyFormLayout(QWidget& form) {
     }
     form.setBackgroundRole(QPalette::Button);
     form.setAutoFillBackground(true);
-    applyPixelFonts(form);
 }
 
 } // namespace widgets

@@ -1,6 +1,8 @@
 // What a form's layout file describes beyond Qt Designer's own properties.
 #pragma once
 
+#include "widgets/PixelFonts.h"
+
 class QWidget;
 
 namespace widgets {
@@ -9,8 +11,17 @@ namespace widgets {
 //   borderStyle      "fixedDialog": caption and close box only, not resizable;
 //                    "sizeable": resizable, close box, no minimise or maximise box
 //   designedPosition the window's top-left on the screen
-//   fontPixelSize    on the form and any component: its font's height in pixels
 // and paints the client area in the button-face colour.
 void applyFormLayout(QWidget& form);
+
+// Builds a form from its layout class and applies its layout as above; a "fontPixelSize"
+// property on the form or any component gives its font's height in pixels.
+template <typename Ui, typename Form> void buildForm(Ui& ui, Form& form) {
+    {
+        const PixelFontApplier fonts;
+        ui.setupUi(&form);
+    }
+    applyFormLayout(form);
+}
 
 } // namespace widgets

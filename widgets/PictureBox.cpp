@@ -1,7 +1,5 @@
 #include "widgets/PictureBox.h"
 
-#include "widgets/PictureLoading.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,21 +25,28 @@ void PictureBox::setTransparent(bool transparent) {
     forgetImage();
 }
 
+void PictureBox::setFillsParent(bool fills) {
+    fillsParent_ = fills;
+    if (QWidget* parent = parentWidget(); parent != nullptr && fills) {
+        parent->installEventFilter(this);
+        setGeometry(parent->rect());
+    }
+}
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
+    if (fillsParent_ && watched == parentWidget() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+    }
+    return false;
+}
+
 void PictureBox::forgetImage() {
-    decoded_ = false;
-    image_ = QImage();
+    source_ = PictureSource(picture_, transparent_);
     update();
 }
 
 const QImage& PictureBox::image() {
-    if (!decoded_) {
-        decoded_ = true;
-        image_ = loadPicture(picture_);
-        if (transparent_) {
-            image_ = withKeyColourDropped(image_);
-        }
-    }
-    return image_;
+    return stretch_ ? source_.forStretching(size()) : source_.ownSize();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

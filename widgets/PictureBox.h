@@ -1,7 +1,10 @@
 // A picture component: draws its picture at its own size from the top-left corner, clipped to
-// the box, or stretched to the box; a transparent one drops every pixel of the picture's
-// bottom-left pixel's colour. Clicks are reported as clicked().
+// the box, or stretched to the box, smoothly; a transparent one drops every pixel of the
+// picture's bottom-left pixel's colour. Clicks are reported as clicked(). Nothing is decoded
+// before the box is first drawn.
 #pragma once
+
+#include "widgets/PictureLoading.h"
 
 #include <QImage>
 #include <QString>
@@ -14,6 +17,7 @@ class PictureBox : public QWidget {
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
     Q_PROPERTY(bool transparent READ transparent WRITE setTransparent)
+    Q_PROPERTY(bool fillsParent READ fillsParent WRITE setFillsParent)
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
@@ -28,13 +32,19 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
-    // The picture as drawn, decoded on first use (a null image when it cannot be decoded).
+    // The box covers its parent's whole area at any size (the picture itself keeps its mode).
+    bool fillsParent() const { return fillsParent_; }
+    void setFillsParent(bool fills);
+
+    // The picture as drawn at the box's present size, decoded on first use (a null image when
+    // it cannot be decoded).
     const QImage& image();
 
 signals:
     void clicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -45,9 +55,9 @@ private:
     QString picture_;
     bool stretch_ = false;
     bool transparent_ = false;
+    bool fillsParent_ = false;
     bool pressed_ = false;
-    bool decoded_ = false;
-    QImage image_;
+    PictureSource source_;
 };
 
 } // namespace widgets

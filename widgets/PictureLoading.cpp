@@ -1,12 +1,17 @@
 #include "widgets/PictureLoading.h"
 
+#include "widgets/JpegDecoder.h"
+
+#include <QFile>
+
 namespace widgets {
 
-QImage loadPicture(const QString& path) {
-    if (path.isEmpty()) {
+QByteArray readPictureFile(const QString& path) {
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    return QImage(path);
+    return file.readAll();
 }
 
 QImage withKeyColourDropped(const QImage& picture) {
@@ -24,6 +29,47 @@ QImage withKeyColourDropped(const QImage& picture) {
         }
     }
     return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+PictureSource::PictureSource(const QString& path, bool keyed)
+    : path_(path), keyed_(keyed),
+      jpeg_(path.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ||
+            path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive)) {}
+
+const QImage& PictureSource::ownSize() {
+    return atScale(8);
+}
+
+const QImage& PictureSource::forStretching(QSize shown) {
+    if (!jpeg_) {
+        return atScale(8);
+    }
+    readOnce();
+    return atScale(jpegSize_.isEmpty() ? 8 : jpegScaleInEighths(jpegSize_, shown));
+}
+
+void PictureSource::readOnce() {
+    if (!read_) {
+        read_ = true;
+        data_ = readPictureFile(path_);
+        if (jpeg_) {
+            jpegSize_ = jpegSize(data_);
+        }
+    }
+}
+
+const QImage& PictureSource::atScale(int eighths) {
+    readOnce();
+    auto found = decoded_.find(eighths);
+    if (found == decoded_.end()) {
+        found = decoded_.emplace(eighths, decode(eighths)).first;
+    }
+    return found->second;
+}
+
+QImage PictureSource::decode(int eighths) const {
+    QImage image = jpeg_ ? decodeJpeg(data_, eighths) : QImage::fromData(data_);
+    return keyed_ ? withKeyColourDropped(image) : image;
 }
 
 } // namespace widgets

@@ -1,5 +1,7 @@
 #include "widgets/PixelFonts.h"
 
+#include <QCoreApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QFont>
 #include <QVariant>
 #include <QWidget>
@@ -7,21 +9,28 @@
 namespace widgets {
 namespace {
 
-void applyPixelFont(QWidget& widget) {
-    if (const QVariant pixels = widget.property("fontPixelSize"); pixels.isValid()) {
-        QFont font = widget.font();
-        font.setPixelSize(pixels.toInt());
-        widget.setFont(font);
-    }
-}
+constexpr const char* kPixelSizeProperty = "fontPixelSize";
 
 } // namespace
 
-void applyPixelFonts(QWidget& form) {
-    applyPixelFont(form);
-    for (QWidget* child : form.findChildren<QWidget*>()) {
-        applyPixelFont(*child);
+PixelFontApplier::PixelFontApplier() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+PixelFontApplier::~PixelFontApplier() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool PixelFontApplier::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DynamicPropertyChange &&
+        static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kPixelSizeProperty) {
+        if (auto* widget = qobject_cast<QWidget*>(watched)) {
+            QFont font = widget->font();
+            font.setPixelSize(widget->property(kPixelSizeProperty).toInt());
+            widget->setFont(font);
+        }
     }
+    return false;
 }
 
 void mapSubstituteFonts() {
