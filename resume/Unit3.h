@@ -10,8 +10,28 @@ class TForm3 : public widgets::ModalWindow {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
-private:
+    void BitBtn1Click();
+    void Edit1Change();
+    void BitBtn2Click();
+    void Image1Click();
+    void Image3Click();
+    void Image4Click();
+    void Image5Click();
+    void Image6Click();
+    void Image7Click();
+    void Image8Click();
+    void Image9Click();
+    void Image10Click();
+    void Image11Click();
+
     Ui::TForm3 ui;
+
+private:
+    // Moves slide N's picture into the viewing box on top and copies its title and subtitle
+    // into the heading.
+    void displaySlide(int number);
+    void chooseSlide(int number);
+    void connectHandlers();
 };
 
 // Created hidden at start-up; the calculator's company button shows it modally.
