@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
+#include "widgets/IdlePreparation.h"
 
 #include <QApplication>
 #include <memory>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<TForm1> calculator{app::createForm(Form1)};
     const std::unique_ptr<TForm3> resume{app::createForm(Form3)};
 
+    const widgets::IdlePreparation gallery(*Form1, *Form3);
     app::showMainWindow(*Form1);
     QApplication::exec();
     return 0;

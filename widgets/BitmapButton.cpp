@@ -98,7 +98,7 @@ void BitmapButton::paintEvent(QPaintEvent*) {
 void BitmapButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
-        animateClick();
+        click();
         event->accept();
         return;
     }

@@ -19,7 +19,7 @@ void jumpBack(j_common_ptr info) {
     std::longjmp(reinterpret_cast<JumpingErrorManager*>(info->err)->recovery, 1);
 }
 
-// Warnings about damaged data are not the user's business.
+// Warnings about damaged data are counted, not printed.
 void stayQuiet(j_common_ptr) {}
 
 struct Decompressor {
@@ -68,7 +68,9 @@ bool readPixels(Decompressor& d, int scaleInEighths, QImage& image) {
         jpeg_read_scanlines(&d.info, &row, 1);
     }
     jpeg_finish_decompress(&d.info);
-    return true;
+    // libjpeg only warns about corrupt data and fills in what is missing; a picture made up in
+    // part is not shown.
+    return d.errors.base.num_warnings == 0;
 }
 
 } // namespace

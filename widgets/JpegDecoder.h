@@ -16,8 +16,9 @@ int jpegScaleInEighths(QSize picture, QSize shown);
 // The picture's pixel size from its header, or an empty size when the data is not a JPEG.
 QSize jpegSize(const QByteArray& data);
 
-// The decoded picture at scale/8 of its size; a null image when the data is damaged, which
-// ends nothing but the decoding.
+// The decoded picture at scale/8 of its size; a null image when the data is damaged (also
+// where libjpeg would only warn and fill in the missing part), which ends nothing but the
+// decoding.
 QImage decodeJpeg(const QByteArray& data, int scaleInEighths = 8);
 
 } // namespace widgets

@@ -42,6 +42,7 @@ bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
 
 void PictureBox::forgetImage() {
     source_ = PictureSource(picture_, transparent_);
+    drawn_ = QPixmap();
     update();
 }
 
@@ -49,17 +50,37 @@ const QImage& PictureBox::image() {
     return stretch_ ? source_.forStretching(size()) : source_.ownSize();
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+const QPixmap& PictureBox::drawn() {
     const QImage& picture = image();
-    if (picture.isNull()) {
-        return;
+    const QSize size = stretch_ ? this->size() : picture.size();
+    if (drawn_.size() != size || drawnFrom_ != picture.cacheKey()) {
+        drawnFrom_ = picture.cacheKey();
+        drawn_ = picture.isNull()
+                     ? QPixmap()
+                     : QPixmap::fromImage(stretch_ ? picture.scaled(size, Qt::IgnoreAspectRatio,
+                                                                    Qt::SmoothTransformation)
+                                                   : picture);
     }
-    QPainter painter(this);
-    if (stretch_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture);
-    } else {
-        painter.drawImage(0, 0, picture);
+    return drawn_;
+}
+
+void PictureBox::prepare() {
+    drawn();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    const QPixmap& picture = drawn();
+    // A box its picture covers whole hides what lies beneath, which then need not be painted.
+    const bool covers = !transparent_ && !picture.isNull() && picture.width() >= width() &&
+                        picture.height() >= height();
+    if (testAttribute(Qt::WA_OpaquePaintEvent) != covers) {
+        setAttribute(Qt::WA_OpaquePaintEvent, covers);
+        if (!covers && parentWidget() != nullptr) {
+            parentWidget()->update(geometry());
+        }
+    }
+    if (!picture.isNull()) {
+        QPainter(this).drawPixmap(0, 0, picture);
     }
 }
 

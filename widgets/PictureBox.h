@@ -7,6 +7,7 @@
 #include "widgets/PictureLoading.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -40,6 +41,10 @@ public:
     // it cannot be decoded).
     const QImage& image();
 
+    // Decodes and scales the picture for the box's present size now rather than at its first
+    // paint.
+    void prepare();
+
 signals:
     void clicked();
 
@@ -51,6 +56,8 @@ protected:
 
 private:
     void forgetImage();
+    // The picture as it goes on the screen: scaled smoothly once for each size of the box.
+    const QPixmap& drawn();
 
     QString picture_;
     bool stretch_ = false;
@@ -58,6 +65,8 @@ private:
     bool fillsParent_ = false;
     bool pressed_ = false;
     PictureSource source_;
+    QPixmap drawn_;
+    qint64 drawnFrom_ = 0;
 };
 
 } // namespace widgets

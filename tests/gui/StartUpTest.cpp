@@ -5,6 +5,7 @@
 #include "app/CreateForm.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
+#include "widgets/IdlePreparation.h"
 
 #include <QApplication>
 #include <QTest>
@@ -19,6 +20,7 @@ private slots:
         app::initialiseApplication(*qApp);
         calculator.reset(app::createForm(Form1));
         resume.reset(app::createForm(Form3));
+        preparation = std::make_unique<widgets::IdlePreparation>(*Form1, *Form3);
         app::showMainWindow(*Form1);
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
     }
@@ -54,6 +56,15 @@ private slots:
         QVERIFY(Form3->minimumSize() != Form3->maximumSize());
     }
 
+    void resumeWindowGetsReadyWhileHidden() {
+        // Labels size themselves when polished; the idle preparation does it before the
+        // first opening, once the main window is on the screen.
+        QTRY_COMPARE(Form3->ui.TntLabel1->height(), 29);
+        QVERIFY(!Form3->isVisible());
+        QCOMPARE(Form3->ui.TntLabel1->pos(), QPoint(460, 12));
+        QVERIFY(Form3->ui.Image1->image().size() == QSize(77, 54));
+    }
+
     void resumeWindowIsModalAndClosingOnlyHidesIt() {
         bool wasModal = false;
         bool mainBlocked = false;
@@ -73,6 +84,7 @@ private slots:
     }
 
     void cleanupTestCase() {
+        preparation.reset();
         resume.reset();
         calculator.reset();
     }
@@ -80,6 +92,7 @@ private slots:
 private:
     std::unique_ptr<TForm1> calculator;
     std::unique_ptr<TForm3> resume;
+    std::unique_ptr<widgets::IdlePreparation> preparation;
 };
 
 QTEST_MAIN(StartUpTest)

@@ -1,0 +1,153 @@
+// Decoding the embedded pictures: DCT scales, damaged data, one decoding per size, keying.
+#include "widgets/JpegDecoder.h"
+#include "widgets/PictureBox.h"
+#include "widgets/PictureLoading.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray resource(const QString& path) {
+    return widgets::readPictureFile(path);
+}
+
+QByteArray encodedJpeg(QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+} // namespace
+
+class PictureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scaleIsTheSmallestAtLeastAsLargeAsTheBox_data() {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<int>("eighths");
+        QTest::newRow("slide 1 thumbnail") << QSize(609, 429) << QSize(49, 41) << 1;
+        QTest::newRow("slide 1 enlarged") << QSize(609, 429) << QSize(425, 313) << 6;
+        QTest::newRow("slide 10 enlarged") << QSize(971, 665) << QSize(425, 313) << 4;
+        QTest::newRow("slide 8 enlarged") << QSize(461, 346) << QSize(425, 313) << 8;
+        QTest::newRow("height decides") << QSize(800, 320) << QSize(100, 313) << 8;
+        QTest::newRow("larger than the picture") << QSize(100, 100) << QSize(500, 500) << 8;
+        QTest::newRow("exact eighth") << QSize(800, 800) << QSize(100, 100) << 1;
+        QTest::newRow("just over an eighth") << QSize(800, 800) << QSize(101, 100) << 2;
+    }
+    void scaleIsTheSmallestAtLeastAsLargeAsTheBox() {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, shown);
+        QFETCH(int, eighths);
+        QCOMPARE(widgets::jpegScaleInEighths(picture, shown), eighths);
+    }
+
+    void decodesEmbeddedSlidesAtEachScale() {
+        const QByteArray slide = resource(QStringLiteral(":/Form3/Image1.jpg"));
+        QCOMPARE(widgets::jpegSize(slide), QSize(609, 429));
+        QCOMPARE(widgets::decodeJpeg(slide, 8).size(), QSize(609, 429));
+        QCOMPARE(widgets::decodeJpeg(slide, 6).size(), QSize(457, 322));
+        QCOMPARE(widgets::decodeJpeg(slide, 1).size(), QSize(77, 54));
+    }
+
+    void decodedColoursMatchTheEncodedOnes() {
+        const QImage image = widgets::decodeJpeg(encodedJpeg({64, 48}, QColor(200, 40, 90)));
+        QCOMPARE(image.size(), QSize(64, 48));
+        const QColor centre = image.pixelColor(32, 24);
+        QVERIFY(qAbs(centre.red() - 200) <= 3 && qAbs(centre.green() - 40) <= 3 &&
+                qAbs(centre.blue() - 90) <= 3);
+    }
+
+    void damagedDataGivesNoPicture_data() {
+        const QByteArray good = resource(QStringLiteral(":/Form3/Image7.jpg"));
+        QTest::addColumn<QByteArray>("data");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("not a JPEG") << QByteArray("%s %n %1 not a picture at all");
+        QTest::newRow("start marker only") << QByteArray("\xFF\xD8", 2);
+        QTest::newRow("cut in the header") << good.left(300);
+        QTest::newRow("cut in the scan") << good.left(good.size() / 2);
+        QByteArray scrambled = good;
+        for (qsizetype i = scrambled.size() / 3; i < scrambled.size() / 3 + 400; ++i) {
+            scrambled[i] = static_cast<char>(0xFF);
+        }
+        QTest::newRow("scrambled scan") << scrambled;
+        QByteArray noise(20000, '\0');
+        for (qsizetype i = 0; i < noise.size(); ++i) {
+            noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+        }
+        QTest::newRow("noise after the start marker") << QByteArray("\xFF\xD8", 2) + noise;
+    }
+    void damagedDataGivesNoPicture() {
+        QFETCH(QByteArray, data);
+        QVERIFY(widgets::decodeJpeg(data, 8).isNull());
+        QVERIFY(widgets::decodeJpeg(data, 1).isNull());
+    }
+
+    void aDamagedPictureLeavesItsBoxEmpty() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("damaged.jpg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(resource(QStringLiteral(":/Form3/Image8.jpg")).left(5000));
+        file.close();
+        QWidget window;
+        window.resize(100, 100);
+        widgets::PictureBox box(&window);
+        box.setGeometry(10, 10, 49, 41);
+        box.setStretch(true);
+        box.setPicture(path);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(box.image().isNull());
+        const QImage shot = window.grab().toImage();
+        QCOMPARE(shot.pixelColor(30, 30), shot.pixelColor(5, 5));
+    }
+
+    void eachSizeIsDecodedOnce() {
+        widgets::PictureSource source(QStringLiteral(":/Form3/Image11.jpg"), false);
+        const QImage& thumbnail = source.forStretching({49, 41});
+        QCOMPARE(thumbnail.size(), QSize(122, 84));
+        const qint64 key = thumbnail.cacheKey();
+        QCOMPARE(source.forStretching({49, 41}).cacheKey(), key);
+        QCOMPARE(source.forStretching({60, 50}).cacheKey(), key); // the same eighth serves
+        const QImage& view = source.forStretching({425, 313});
+        QCOMPARE(view.size(), QSize(486, 333));
+        QCOMPARE(source.forStretching({49, 41}).cacheKey(), key);
+        QCOMPARE(source.ownSize().size(), QSize(971, 665));
+    }
+
+    void keyedPicturesDropTheirBottomLeftColour() {
+        widgets::PictureSource keyed(QStringLiteral(":/Form1/Image6.bmp"), true);
+        const QImage& image = keyed.ownSize();
+        QCOMPARE(image.size(), QSize(273, 145));
+        QCOMPARE(qAlpha(image.pixel(0, image.height() - 1)), 0);
+        int shown = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                shown += qAlpha(image.pixel(x, y)) == 255;
+            }
+        }
+        QVERIFY(shown > image.width() * image.height() / 10);
+        QVERIFY(shown < image.width() * image.height());
+        widgets::PictureSource opaque(QStringLiteral(":/Form1/Image6.bmp"), false);
+        QCOMPARE(qAlpha(opaque.ownSize().pixel(0, 144)), 255);
+    }
+
+    void aMissingPictureGivesNothing() {
+        widgets::PictureSource missing(QStringLiteral(":/Form3/NoSuchImage.jpg"), false);
+        QVERIFY(missing.ownSize().isNull());
+        QVERIFY(missing.forStretching({49, 41}).isNull());
+        QVERIFY(widgets::withKeyColourDropped(QImage()).isNull());
+    }
+};
+
+QTEST_MAIN(PictureTest)
+#include "PictureTest.moc"
