@@ -21,13 +21,14 @@ xdotool key ctrl+a && xdotool type --delay 30 6000
 click_at "$window" 152 274        # the quantity box
 xdotool key ctrl+a && xdotool type --delay 30 4
 click_at "$window" 308 197        # " Calc."
-sleep 0.3
 
-labels=$(read_labels pipeweight 'Pipe Weight (Sch)')
+result() {
+    label_at "$(read_labels pipeweight 'Pipe Weight (Sch)')" "$1" "$2"
+}
 mapfile -t expected < <("$expected_results" 3 11 6000 4)
-expect_equal "$(label_at "$labels" 285 229)" "${expected[0]}" "kilogram result"
-expect_equal "$(label_at "$labels" 284 256)" "${expected[1]}" "pound result"
-expect_equal "$(label_at "$labels" 125 236)" "${expected[2]}" "inch result"
+expect_eventually "${expected[0]}" "kilogram result" result 285 229
+expect_eventually "${expected[1]}" "pound result" result 284 256
+expect_eventually "${expected[2]}" "inch result" result 125 236
 expect_equal "${expected[0]}" "1020.3 kg" "computed kilograms"
 
 import -window "$window" calculator.png

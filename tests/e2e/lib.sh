@@ -15,6 +15,11 @@ wait_for_window() {
     return 1
 }
 
+# Prints the ids of the shown windows with exactly this title, none when there are none.
+shown_windows() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
 # Prints "left top width height" of a window's client area on the screen.
 client_geometry() {
     xwininfo -id "$1" | awk '
@@ -64,4 +69,18 @@ read_labels() {
 # The text of the label whose top-left corner is at this window-relative position.
 label_at() {
     awk -F '\t' -v x="$2" -v y="$3" '$1 == x && $2 == y { print $3; exit }' <<<"$1"
+}
+
+# Runs the command until it prints the expected text, for up to 10 seconds: the program
+# handles the clicks and keys sent to it in its own time.
+expect_eventually() {
+    local expected="$1" what="$2" actual=""
+    shift 2
+    for _ in $(seq 1 100); do
+        actual=$("$@")
+        [ "$actual" = "$expected" ] && return 0
+        sleep 0.1
+    done
+    echo "FAIL: $what: got '$actual', expected '$expected'" >&2
+    exit 1
 }
