@@ -5,7 +5,6 @@ namespace {
 
 constexpr double kRow = 8;
 const TextStyle kEntry{6};
-const TextStyle kHeading{6, true};
 
 struct Columns {
     double item, description, quantity, material, weight, end;
