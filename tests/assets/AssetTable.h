@@ -1,0 +1,75 @@
+// Every file the program embeds, with the layout each must have.
+#pragma once
+
+#include "BitmapFile.h"
+
+#include <array>
+#include <optional>
+
+enum class AssetKind { Bitmap, Jpeg, Icon };
+
+// A keyed picture: its bottom-left pixel's colour is made see-through wherever it appears.
+struct KeyExpectation {
+    Rgb colour;
+    int tolerance;   // per channel: the program takes whatever the bottom-left pixel holds
+    double minShare; // of the picture that is see-through
+    double maxShare;
+    bool holes; // lettering or cut-outs let the backdrop through inside the content
+};
+
+struct Asset {
+    const char* path;
+    AssetKind kind;
+    int width;
+    int height;
+    std::optional<KeyExpectation> key;
+};
+
+inline constexpr Rgb kBlack{0x00, 0x00, 0x00};
+inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
+inline constexpr Rgb kCyan{0x00, 0xFF, 0xFF};
+// The contact band and industries panel are composed over the résumé window's navy, so their
+// edges blend into it; any navy key serves.
+inline constexpr Rgb kNavy{0x00, 0x00, 0x80};
+inline constexpr int kNavyTolerance = 0x20;
+
+inline constexpr KeyExpectation kPipeDiagram{kBlack, 0, 0.45, 0.80, false};
+inline constexpr KeyExpectation kEmblem{kWhite, 0, 0.20, 0.55, true};
+inline constexpr KeyExpectation kNameBanner{kCyan, 0, 0.35, 0.75, true};
+inline constexpr KeyExpectation kButtonGlyph{kWhite, 0, 0.15, 0.60, false};
+inline constexpr KeyExpectation kLetteringOnNavy{kNavy, kNavyTolerance, 0.65, 0.95, true};
+
+// Largest first, as the icon lists them.
+inline constexpr std::array kIconSizes{128, 96, 64, 48, 32};
+
+inline constexpr Asset kAssets[] = {
+    {"Form1/Image1.bmp", AssetKind::Bitmap, 55, 55, std::nullopt},
+    {"Form1/Image2.bmp", AssetKind::Bitmap, 55, 55, std::nullopt},
+    {"Form1/Image3.bmp", AssetKind::Bitmap, 55, 55, std::nullopt},
+    {"Form1/Image4.bmp", AssetKind::Bitmap, 55, 55, std::nullopt},
+    {"Form1/Image5.bmp", AssetKind::Bitmap, 273, 145, kPipeDiagram},
+    {"Form1/Image6.bmp", AssetKind::Bitmap, 273, 145, kPipeDiagram},
+    {"Form1/Image7.bmp", AssetKind::Bitmap, 273, 145, kPipeDiagram},
+    {"Form1/Image8.bmp", AssetKind::Bitmap, 273, 145, kPipeDiagram},
+    {"Form1/Image9.bmp", AssetKind::Bitmap, 384, 376, std::nullopt},
+    {"Form1/Image10.bmp", AssetKind::Bitmap, 48, 48, kEmblem},
+    {"Form1/Image11.bmp", AssetKind::Bitmap, 239, 30, kNameBanner},
+    {"Form1/BitBtn1.bmp", AssetKind::Bitmap, 32, 32, kButtonGlyph},
+    {"Form1/BitBtn2.bmp", AssetKind::Bitmap, 34, 34, kButtonGlyph},
+    {"Form3/Image1.jpg", AssetKind::Jpeg, 609, 429, std::nullopt},
+    {"Form3/Image2.jpg", AssetKind::Jpeg, 684, 459, std::nullopt},
+    {"Form3/Image3.jpg", AssetKind::Jpeg, 555, 392, std::nullopt},
+    {"Form3/Image4.jpg", AssetKind::Jpeg, 552, 389, std::nullopt},
+    {"Form3/Image5.jpg", AssetKind::Jpeg, 551, 387, std::nullopt},
+    {"Form3/Image6.jpg", AssetKind::Jpeg, 619, 438, std::nullopt},
+    {"Form3/Image7.jpg", AssetKind::Jpeg, 493, 346, std::nullopt},
+    {"Form3/Image8.jpg", AssetKind::Jpeg, 486, 363, std::nullopt},
+    {"Form3/Image9.jpg", AssetKind::Jpeg, 461, 346, std::nullopt},
+    {"Form3/Image10.jpg", AssetKind::Jpeg, 471, 353, std::nullopt},
+    {"Form3/Image11.jpg", AssetKind::Jpeg, 971, 665, std::nullopt},
+    {"Form3/Image12.bmp", AssetKind::Bitmap, 509, 50, kLetteringOnNavy},
+    {"Form3/Image13.bmp", AssetKind::Bitmap, 112, 182, kLetteringOnNavy},
+    {"Form3/BitBtn1.bmp", AssetKind::Bitmap, 38, 39, kButtonGlyph},
+    {"Form3/BitBtn2.bmp", AssetKind::Bitmap, 38, 39, kButtonGlyph},
+    {"MAINICON.ico", AssetKind::Icon, kIconSizes.front(), kIconSizes.front(), std::nullopt},
+};

@@ -1,0 +1,204 @@
+// Reads every picture and the icon back from the program's resources and checks the bytes the
+// program carries: the file layouts its loaders accept, each picture's size, and for keyed
+// pictures that the key colour only makes background see-through.
+#include "AssetChecks.h"
+#include "AssetTable.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QSet>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+QByteArray embedded(const QString& path) {
+    QFile file(QStringLiteral(":/") + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const Asset& assetAt(const QString& path) {
+    for (const Asset& asset : kAssets) {
+        if (path == QLatin1String(asset.path)) {
+            return asset;
+        }
+    }
+    qFatal("%s is not in the table", qPrintable(path));
+}
+
+QSet<QString> tablePaths() {
+    QSet<QString> paths;
+    for (const Asset& asset : kAssets) {
+        paths.insert(QLatin1String(asset.path));
+    }
+    return paths;
+}
+
+// Files under `root`, relative to it.
+QSet<QString> filesUnder(const QString& root) {
+    QSet<QString> paths;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        paths.insert(QDir(root).relativeFilePath(it.next()));
+    }
+    return paths;
+}
+
+QString difference(const QSet<QString>& found, const QSet<QString>& expected) {
+    QStringList extra = QSet<QString>(found).subtract(expected).values();
+    QStringList missing = QSet<QString>(expected).subtract(found).values();
+    extra.sort();
+    missing.sort();
+    return QStringLiteral("not in the table: [%1]; missing: [%2]")
+        .arg(extra.join(QStringLiteral(", ")), missing.join(QStringLiteral(", ")));
+}
+
+template <typename T> QByteArray withField(QByteArray bytes, qsizetype at, T value) {
+    qToLittleEndian(value, bytes.data() + at);
+    return bytes;
+}
+
+// A 24-bit bitmap with every pixel of one colour repainted in another.
+QByteArray recoloured(QByteArray bytes, const Asset& asset, Rgb from, Rgb to) {
+    constexpr qsizetype kPixelOffset = 54;
+    const qsizetype rowBytes = (qsizetype{asset.width} * 3 + 3) & ~qsizetype{3};
+    for (int y = 0; y < asset.height; ++y) {
+        for (int x = 0; x < asset.width; ++x) {
+            char* pixel = bytes.data() + kPixelOffset + y * rowBytes + x * 3;
+            if (pixel[0] == static_cast<char>(from.blue) &&
+                pixel[1] == static_cast<char>(from.green) &&
+                pixel[2] == static_cast<char>(from.red)) {
+                pixel[0] = static_cast<char>(to.blue);
+                pixel[1] = static_cast<char>(to.green);
+                pixel[2] = static_cast<char>(to.red);
+            }
+        }
+    }
+    return bytes;
+}
+
+// Bottom-up rows: the first stored pixel is the bottom-left one.
+QByteArray withBottomLeft(QByteArray bytes, Rgb colour) {
+    bytes[54] = static_cast<char>(colour.blue);
+    bytes[55] = static_cast<char>(colour.green);
+    bytes[56] = static_cast<char>(colour.red);
+    return bytes;
+}
+
+} // namespace
+
+class EmbeddedAssetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void resourcesHoldTheTable() {
+        QSet<QString> found = filesUnder(QStringLiteral(":/"));
+        // Qt's own resources, linked in with its libraries.
+        found.removeIf(
+            [](const QString& path) { return path.startsWith(QLatin1String("qt-project.org/")); });
+        QVERIFY2(found == tablePaths(), qPrintable(difference(found, tablePaths())));
+    }
+
+    void assetsFolderHoldsTheTable() {
+        QSet<QString> found = filesUnder(QStringLiteral(PIPEWEIGHT_ASSETS_DIR));
+        found.remove(QStringLiteral("CMakeLists.txt"));
+        QVERIFY2(found == tablePaths(), qPrintable(difference(found, tablePaths())));
+    }
+
+    void format_data() {
+        QTest::addColumn<QString>("path");
+        for (const Asset& asset : kAssets) {
+            QTest::newRow(asset.path) << QString::fromLatin1(asset.path);
+        }
+    }
+
+    void format() {
+        QFETCH(QString, path);
+        const QString problem = formatProblem(embedded(path), assetAt(path));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void keyColour_data() {
+        QTest::addColumn<QString>("path");
+        for (const Asset& asset : kAssets) {
+            if (asset.key) {
+                QTest::newRow(asset.path) << QString::fromLatin1(asset.path);
+            }
+        }
+    }
+
+    void keyColour() {
+        QFETCH(QString, path);
+        const QString problem = keyProblem(embedded(path), assetAt(path));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    // The checks above, shown to fail on copies of real files with one thing wrong.
+    void damagedCopiesAreCaught_data() {
+        QTest::addColumn<QString>("path"); // whose row of the table the copy is checked against
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("keyed");    // the key check rather than the format check
+        QTest::addColumn<QString>("cause"); // part of the expected complaint
+
+        const QString slidePath = QStringLiteral("Form3/Image1.jpg");
+        const QByteArray slide = embedded(slidePath);
+        QByteArray progressive = slide;
+        progressive[progressive.indexOf("\xFF\xC0") + 1] = '\xC2';
+        QTest::newRow("progressive JPEG") << slidePath << progressive << false << "FFC2";
+        QTest::newRow("JPEG cut short") << slidePath << slide.chopped(100) << false << "EOI";
+        QTest::newRow("JPEG of another size")
+            << QStringLiteral("Form3/Image3.jpg") << slide << false << "609x429";
+
+        const QString steelPath = QStringLiteral("Form1/Image9.bmp");
+        const QByteArray steel = embedded(steelPath);
+        QTest::newRow("32 bits per pixel")
+            << steelPath << withField<quint16>(steel, 28, 32) << false << "32 bits";
+        QTest::newRow("BITMAPV5HEADER")
+            << steelPath << withField<quint32>(steel, 14, 124) << false << "124 bytes";
+        QTest::newRow("RLE") << steelPath << withField<quint32>(steel, 30, 1) << false
+                             << "compression 1";
+        QTest::newRow("palette") << steelPath << withField<quint32>(steel, 46, 256) << false
+                                 << "palette";
+        QTest::newRow("bitmap cut short") << steelPath << steel.chopped(1) << false << "bytes";
+        QTest::newRow("bitmap of another size")
+            << QStringLiteral("Form1/Image1.bmp") << steel << false << "384x376";
+
+        const QString iconPath = QStringLiteral("MAINICON.ico");
+        const QByteArray icon = embedded(iconPath);
+        QTest::newRow("icon lacking an image")
+            << iconPath << withField<quint16>(icon, 4, 4) << false << "images";
+        QTest::newRow("icon cut short")
+            << iconPath << icon.left(icon.size() / 2) << false << "outside";
+
+        const QString badgePath = QStringLiteral("Form3/BitBtn1.bmp");
+        const Asset& badge = assetAt(badgePath);
+        const QByteArray badgeBytes = embedded(badgePath);
+        QTest::newRow("white arrow in the white key")
+            << badgePath << recoloured(badgeBytes, badge, {0xFF, 0xFF, 0xFE}, {0xFF, 0xFF, 0xFF})
+            << true << "inside the content";
+        QByteArray blank = badgeBytes;
+        blank.replace(54, blank.size() - 54, QByteArray(blank.size() - 54, '\xFF'));
+        QTest::newRow("nothing but key") << badgePath << blank << true << "100.0%";
+        QTest::newRow("content at the bottom-left")
+            << badgePath << withBottomLeft(badgeBytes, {0x24, 0x88, 0x29}) << true
+            << "bottom-left pixel 248829";
+        const QString bandPath = QStringLiteral("Form3/Image12.bmp");
+        QTest::newRow("band keyed with the backdrop's teal")
+            << bandPath << withBottomLeft(embedded(bandPath), {0x10, 0x40, 0x50}) << true
+            << "bottom-left pixel 104050";
+    }
+
+    void damagedCopiesAreCaught() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, keyed);
+        QFETCH(QString, cause);
+        const Asset& asset = assetAt(path);
+        const QString problem = keyed ? keyProblem(bytes, asset) : formatProblem(bytes, asset);
+        QVERIFY2(problem.contains(cause),
+                 qPrintable(QStringLiteral("complaint: \"%1\"").arg(problem)));
+    }
+};
+
+QTEST_GUILESS_MAIN(EmbeddedAssetsTest)
+#include "EmbeddedAssetsTest.moc"

@@ -1,0 +1,33 @@
+# cmake -DGENERATOR=<assetgen> -DGROUPS=<group,group...> -DSCRATCH=<folder> -DCOMMITTED=<assets>
+#       -P GeneratorReproducesAssets.cmake
+# Draws the groups into an emptied scratch folder; every file drawn must equal the committed one.
+file(REMOVE_RECURSE "${SCRATCH}")
+string(REPLACE "," ";" groups "${GROUPS}")
+list(JOIN groups " " groupNames)
+execute_process(COMMAND "${GENERATOR}" "${SCRATCH}" ${groups} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "assetgen ${groupNames} failed: ${status}")
+endif()
+
+file(GLOB_RECURSE drawn LIST_DIRECTORIES false RELATIVE "${SCRATCH}" "${SCRATCH}/*")
+if(NOT drawn)
+    message(FATAL_ERROR "assetgen ${groupNames} drew nothing")
+endif()
+set(differing "")
+foreach(path IN LISTS drawn)
+    file(SHA256 "${SCRATCH}/${path}" drawnHash)
+    set(committedHash "")
+    if(EXISTS "${COMMITTED}/${path}")
+        file(SHA256 "${COMMITTED}/${path}" committedHash)
+    endif()
+    if(NOT drawnHash STREQUAL committedHash)
+        list(APPEND differing "${path}")
+    endif()
+endforeach()
+if(differing)
+    list(JOIN differing ", " differingNames)
+    message(FATAL_ERROR "drawn differently from the committed files (or not committed): "
+                        "${differingNames}; the drawn ones are in ${SCRATCH}")
+endif()
+list(LENGTH drawn count)
+message(STATUS "${count} files drawn exactly as committed")
