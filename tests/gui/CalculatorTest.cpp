@@ -2,6 +2,7 @@
 #include "ErrorBoxWatcher.h"
 #include "ProgramWindows.h"
 #include "RealInput.h"
+#include "ScopedLocale.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
@@ -241,18 +242,16 @@ private slots:
     void badInputNeverChangesTheCommittedValues_data() {
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("quantity");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("blanks") << "   "
-                                << "   ";
-        QTest::newRow("tab") << "\t5"
-                             << "\t5";
-        QTest::newRow("format characters") << "%s %n %1"
-                                           << "%s %n %1";
-        QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("٦٠٠٠") << QString::fromUtf8("٤");
-        QTest::newRow("huge") << QString(5000, u'9') << "99999999999";
-        QTest::newRow("trailing blank quantity") << "1e99999"
-                                                 << "4 ";
+        const auto row = [](const char* name, const QString& length, const QString& quantity) {
+            QTest::newRow(name) << length << quantity;
+        };
+        row("empty", "", "");
+        row("blanks", "   ", "   ");
+        row("tab", "\t5", "\t5");
+        row("format characters", "%s %n %1", "%s %n %1");
+        row("Arabic-Indic digits", QString::fromUtf8("٦٠٠٠"), QString::fromUtf8("٤"));
+        row("huge", QString(5000, u'9'), "99999999999");
+        row("trailing blank quantity", "1e99999", "4 ");
     }
     void badInputNeverChangesTheCommittedValues() {
         QFETCH(QString, length);
@@ -273,18 +272,15 @@ private slots:
     }
 
     void theDecimalSeparatorOfTheRegionalSettingsIsUsed() {
-        const QByteArray saved = qgetenv("LC_ALL");
-        qputenv("LC_ALL", "de_DE.UTF-8");
         QEvent change(QEvent::LocaleChange);
-        QCoreApplication::sendEvent(qApp, &change);
-        retype(ui().Edit1, QStringLiteral("2540,0"));
-        click(ui().BitBtn1);
-        QCOMPARE(Form1->PipeLength, 2540.0L);
-        QCOMPARE(ui().Label14->text(), QStringLiteral("100.00        (inch)"));
-        if (saved.isNull()) {
-            qunsetenv("LC_ALL");
-        } else {
-            qputenv("LC_ALL", saved);
+        {
+            const ScopedLocale restore;
+            qputenv("LC_ALL", "de_DE.UTF-8");
+            QCoreApplication::sendEvent(qApp, &change);
+            retype(ui().Edit1, QStringLiteral("2540,0"));
+            click(ui().BitBtn1);
+            QCOMPARE(Form1->PipeLength, 2540.0L);
+            QCOMPARE(ui().Label14->text(), QStringLiteral("100.00        (inch)"));
         }
         QCoreApplication::sendEvent(qApp, &change);
     }

@@ -2,6 +2,7 @@
 // decimal separator, window creation order.
 #include "ErrorBoxWatcher.h"
 #include "RealInput.h"
+#include "ScopedLocale.h"
 #include "app/CreateForm.h"
 #include "app/ProgramTitle.h"
 #include "widgets/ErrorDisplay.h"
@@ -22,6 +23,17 @@ namespace {
 
 [[noreturn]] void failWith(const char* message) {
     throw numtext::ConversionError(message);
+}
+
+// One row of a table of two texts, given as UTF-8.
+void addRow(const char* name, const char* first, const char* second) {
+    QTest::newRow(name) << QString::fromUtf8(first) << QString::fromUtf8(second);
+}
+
+void showActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 // A window like the calculator's: a text box whose exit handler fails while its text is
@@ -89,26 +101,16 @@ private slots:
     void programTitle_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
-        QTest::newRow("installed") << "/usr/bin/pipeweight"
-                                   << "pipeweight";
-        QTest::newRow("upper case") << "/opt/PIPE.EXE"
-                                    << "Pipe";
-        QTest::newRow("long name") << "/tmp/PIPEWEIGHT.EXE"
-                                   << "Pipeweight";
-        QTest::newRow("cut at first stop") << "/x/MY.APP.EXE"
-                                           << "My";
-        QTest::newRow("first character kept") << "/x/my.app.exe"
-                                              << "my";
-        QTest::newRow("mixed case") << "/x/pIPE WEIGHT.exe"
-                                    << "pipe weight";
-        QTest::newRow("no directory") << "Project1"
-                                      << "Project1";
-        QTest::newRow("non-ASCII")
-            << QString::fromUtf8("/x/ÉCLAIR.EXE") << QString::fromUtf8("Éclair");
-        QTest::newRow("dot first") << "/x/.hidden"
-                                   << "";
-        QTest::newRow("directory with dots") << "/a.b/c.d/TOOL"
-                                             << "Tool";
+        addRow("installed", "/usr/bin/pipeweight", "pipeweight");
+        addRow("upper case", "/opt/PIPE.EXE", "Pipe");
+        addRow("long name", "/tmp/PIPEWEIGHT.EXE", "Pipeweight");
+        addRow("cut at first stop", "/x/MY.APP.EXE", "My");
+        addRow("first character kept", "/x/my.app.exe", "my");
+        addRow("mixed case", "/x/pIPE WEIGHT.exe", "pipe weight");
+        addRow("no directory", "Project1", "Project1");
+        addRow("non-ASCII", "/x/ÉCLAIR.EXE", "Éclair");
+        addRow("dot first", "/x/.hidden", "");
+        addRow("directory with dots", "/a.b/c.d/TOOL", "Tool");
     }
     void programTitle() {
         QFETCH(QString, path);
@@ -119,33 +121,20 @@ private slots:
     void fullStopRule_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "abc"
-                                << "abc.";
-        QTest::newRow("digit") << "value 5"
-                               << "value 5.";
-        QTest::newRow("apostrophe") << "ends in 'abc'"
-                                    << "ends in 'abc'.";
-        QTest::newRow("double quote") << "ends in \"abc\""
-                                      << "ends in \"abc\".";
-        QTest::newRow("typographic quote")
-            << QString::fromUtf8("ends in ’") << QString::fromUtf8("ends in ’.");
-        QTest::newRow("full stop") << "done."
-                                   << "done.";
-        QTest::newRow("comma") << "a,"
-                               << "a,";
-        QTest::newRow("hyphen") << "a-"
-                                << "a-";
-        QTest::newRow("closing parenthesis") << "(a)"
-                                             << "(a)";
-        QTest::newRow("blank") << "a "
-                               << "a ";
-        QTest::newRow("slash, code 47") << "a/"
-                                        << "a/.";
-        QTest::newRow("exclamation, code 33") << "a!"
-                                              << "a!";
-        QTest::newRow("Persian letter") << QString::fromUtf8("خطا") << QString::fromUtf8("خطا.");
-        QTest::newRow("empty") << ""
-                               << "";
+        addRow("letter", "abc", "abc.");
+        addRow("digit", "value 5", "value 5.");
+        addRow("apostrophe", "ends in 'abc'", "ends in 'abc'.");
+        addRow("double quote", "ends in \"abc\"", "ends in \"abc\".");
+        addRow("typographic quote", "ends in ’", "ends in ’.");
+        addRow("full stop", "done.", "done.");
+        addRow("comma", "a,", "a,");
+        addRow("hyphen", "a-", "a-");
+        addRow("closing parenthesis", "(a)", "(a)");
+        addRow("blank", "a ", "a ");
+        addRow("slash, code 47", "a/", "a/.");
+        addRow("exclamation, code 33", "a!", "a!");
+        addRow("Persian letter", "خطا", "خطا.");
+        addRow("empty", "", "");
     }
     void fullStopRule() {
         QFETCH(QString, message);
@@ -155,9 +144,7 @@ private slots:
 
     void errorBoxShowsMessageWithTitleStopIconAndOneOk() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         ErrorBoxWatcher watcher([&](QMessageBox&) {
             // The windows under the box take no input while it is up.
             click(window.button);
@@ -197,9 +184,7 @@ private slots:
 
     void laterEventsAreHandledNormallyAfterAnError() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         ErrorBoxWatcher watcher;
         widgets::guarded([] { failWith("first"); });
         QTRY_COMPARE(watcher.seen.size(), 1);
@@ -211,9 +196,7 @@ private slots:
 
     void exitErrorLetsTheFocusMoveButSwallowsTheButtonPress() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         window.edit->setFocus();
         window.edit->setText(QStringLiteral("bad"));
         ErrorBoxWatcher watcher;
@@ -233,9 +216,7 @@ private slots:
 
     void everyLaterExitShowsTheErrorAgain() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         ErrorBoxWatcher watcher;
         window.edit->setText(QStringLiteral("bad"));
         for (int round = 1; round <= 3; ++round) {
@@ -254,9 +235,7 @@ private slots:
 
     void exitErrorDoesNotCheckTheRadioButtonThatTookTheFocus() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         window.edit->setFocus();
         window.edit->setText(QStringLiteral("bad"));
         ErrorBoxWatcher watcher;
@@ -269,9 +248,7 @@ private slots:
 
     void exitErrorByTabLeavesTheFocusOnTheNextControl() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         window.edit->setFocus();
         window.edit->setText(QStringLiteral("bad"));
         ErrorBoxWatcher watcher;
@@ -286,17 +263,13 @@ private slots:
 
     void noExitWithoutAFocusChangeInsideTheWindow() {
         ExitWindow window;
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        showActive(window);
         window.edit->setFocus();
         click(window.label);
         QCOMPARE(window.exits, 0);
         QCOMPARE(QApplication::focusWidget(), window.edit);
         QWidget otherWindow;
-        otherWindow.show();
-        otherWindow.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+        showActive(otherWindow);
         QCOMPARE(window.exits, 0);
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -305,9 +278,9 @@ private slots:
     }
 
     void decimalSeparatorIsReadAgainOnASettingsChange() {
-        const QByteArray saved = qgetenv("LC_ALL");
-        qputenv("LC_ALL", "de_DE.UTF-8");
+        const ScopedLocale restore;
         QEvent change(QEvent::LocaleChange);
+        qputenv("LC_ALL", "de_DE.UTF-8");
         QCoreApplication::sendEvent(qApp, &change);
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U',');
         qputenv("LC_ALL", "fa_IR.UTF-8");
@@ -317,33 +290,20 @@ private slots:
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U'\u066B'); // not yet announced
         QCoreApplication::sendEvent(qApp, &change);
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U'.');
-        if (saved.isNull()) {
-            qunsetenv("LC_ALL");
-        } else {
-            qputenv("LC_ALL", saved);
-        }
     }
 
     void decimalSeparatorFallsBackToTheFullStop() {
-        const QByteArray all = qgetenv("LC_ALL"), numeric = qgetenv("LC_NUMERIC"),
-                         lang = qgetenv("LANG");
-        qunsetenv("LC_ALL");
-        qunsetenv("LC_NUMERIC");
-        qunsetenv("LANG");
+        const ScopedLocale restore;
+        for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+            ScopedLocale::set(variable, QByteArray());
+        }
         QCOMPARE(widgets::readSystemDecimalSeparator(), U'.');
         qputenv("LANG", "nonsense");
         QCOMPARE(widgets::readSystemDecimalSeparator(), U'.');
         qputenv("LC_NUMERIC", "de_DE");
         QCOMPARE(widgets::readSystemDecimalSeparator(), U',');
-        for (const auto& [name, value] :
-             {std::pair{"LC_ALL", all}, std::pair{"LC_NUMERIC", numeric},
-              std::pair{"LANG", lang}}) {
-            if (value.isNull()) {
-                qunsetenv(name);
-            } else {
-                qputenv(name, value);
-            }
-        }
+        qputenv("LC_ALL", "en_US.UTF-8");
+        QCOMPARE(widgets::readSystemDecimalSeparator(), U'.');
     }
 
     void windowReferenceIsSetBeforeTheCreationHandlerRuns() {
