@@ -30,6 +30,7 @@ void initialiseApplication(QApplication& application) {
     const QString title = programTitle(QCoreApplication::applicationFilePath());
     // Not the display name: Qt would append that to every window's caption.
     QCoreApplication::setApplicationName(title);
+    QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
     widgets::mapSubstituteFonts();
     // The classic bevelled controls the windows were laid out for, on every desktop.

@@ -2,8 +2,10 @@
 option(PIPEWEIGHT_WERROR "Treat compiler warnings as errors" OFF)
 
 function(pipeweight_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-    if(PIPEWEIGHT_WERROR)
-        target_compile_options(${target} PRIVATE -Werror)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${PIPEWEIGHT_WERROR}>:/WX>)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+                               $<$<BOOL:${PIPEWEIGHT_WERROR}>:-Werror>)
     endif()
 endfunction()
