@@ -18,7 +18,28 @@ AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
 
 void AutoSizeLabel::setText(const QString& text) {
     QLabel::setText(text);
+    if (!accessibleCaption_.isEmpty()) {
+        updateAccessibleName();
+    }
     refit();
+}
+
+void AutoSizeLabel::setAccessibleCaption(const QString& caption) {
+    accessibleCaption_ = caption;
+    updateAccessibleName();
+}
+
+void AutoSizeLabel::updateAccessibleName() {
+#if QT_CONFIG(accessibility)
+    // An empty accessible name lets the label's own text speak for it again.
+    const QString name = accessibleCaption_.isEmpty()
+                             ? QString()
+                             : accessibleCaption_ + QStringLiteral(": ") + text();
+    // Setting the name tells a listening screen reader that it changed.
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+    }
+#endif
 }
 
 bool AutoSizeLabel::event(QEvent* event) {

@@ -3,14 +3,17 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <string>
 
 namespace {
 
+// Platform-specific: only Linux reports the resident memory, through /proc; elsewhere it is
+// given as -1, unknown.
 long residentKilobytes() {
+#if defined(Q_OS_LINUX)
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
@@ -18,6 +21,7 @@ long residentKilobytes() {
             return std::stol(line.substr(6));
         }
     }
+#endif
     return -1;
 }
 
@@ -35,10 +39,11 @@ protected:
 
 private:
     void report() {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
+        // The steady clock is the one the benchmark script's time.monotonic_ns() reads.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
         std::printf("first-paint-ns %lld rss-kb %ld\n",
-                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                     residentKilobytes());
         std::fflush(stdout);
         QCoreApplication::exit(0);

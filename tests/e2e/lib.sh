@@ -66,9 +66,14 @@ read_labels() {
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_labels.py" "$1" "$2"
 }
 
-# The text of the label whose top-left corner is at this window-relative position.
+# The result labels are read as "<caption>: <text>" (their accessibleCaption in calc/Unit1.ui).
+result_captions='Weight in kilograms|Weight in pounds|Length in inches'
+
+# The displayed text of the label whose top-left corner is at this window-relative position:
+# a result label's caption is dropped.
 label_at() {
-    awk -F '\t' -v x="$2" -v y="$3" '$1 == x && $2 == y { print $3; exit }' <<<"$1"
+    awk -F '\t' -v x="$2" -v y="$3" '$1 == x && $2 == y { print $3; exit }' <<<"$1" |
+        sed -E "s/^(${result_captions}): //"
 }
 
 # Runs the command until it prints the expected text, for up to 10 seconds: the program
