@@ -1,5 +1,6 @@
 #include "widgets/BitmapButton.h"
 
+#include "widgets/BitmapDecoder.h"
 #include "widgets/PictureLoading.h"
 
 #include <QKeyEvent>
@@ -29,7 +30,7 @@ void BitmapButton::setSpacing(int spacing) {
 const QImage& BitmapButton::glyphImage() const {
     if (!decoded_) {
         decoded_ = true;
-        glyphImage_ = withKeyColourDropped(QImage::fromData(readPictureFile(glyph_)));
+        glyphImage_ = withKeyColourDropped(decodeBitmap(readPictureFile(glyph_)));
     }
     return glyphImage_;
 }

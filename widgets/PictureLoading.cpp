@@ -1,5 +1,6 @@
 #include "widgets/PictureLoading.h"
 
+#include "widgets/BitmapDecoder.h"
 #include "widgets/JpegDecoder.h"
 
 #include <QFile>
@@ -68,7 +69,7 @@ const QImage& PictureSource::atScale(int eighths) {
 }
 
 QImage PictureSource::decode(int eighths) const {
-    QImage image = jpeg_ ? decodeJpeg(data_, eighths) : QImage::fromData(data_);
+    QImage image = jpeg_ ? decodeJpeg(data_, eighths) : decodeBitmap(data_);
     return keyed_ ? withKeyColourDropped(image) : image;
 }
 

@@ -1,4 +1,5 @@
 // Decoding the embedded pictures: DCT scales, damaged data, one decoding per size, keying.
+#include "widgets/BitmapDecoder.h"
 #include "widgets/JpegDecoder.h"
 #include "widgets/PictureBox.h"
 #include "widgets/PictureLoading.h"
@@ -7,6 +8,8 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <cstring>
 
 namespace {
 
@@ -139,6 +142,63 @@ private slots:
         QVERIFY(shown < image.width() * image.height());
         widgets::PictureSource opaque(QStringLiteral(":/Form1/Image6.bmp"), false);
         QCOMPARE(qAlpha(opaque.ownSize().pixel(0, 144)), 255);
+    }
+
+    void bitmapsDecodeAsQtReadsThem_data() {
+        QTest::addColumn<QString>("path");
+        for (const char* name : {"Form1/Image9", "Form1/Image1", "Form1/Image6", "Form1/Image10",
+                                 "Form1/Image11", "Form1/BitBtn1", "Form1/BitBtn2", "Form3/Image12",
+                                 "Form3/Image13", "Form3/BitBtn1"}) {
+            QTest::newRow(name) << QStringLiteral(":/%1.bmp").arg(QLatin1String(name));
+        }
+    }
+    void bitmapsDecodeAsQtReadsThem() {
+        QFETCH(QString, path);
+        const QByteArray data = resource(path);
+        const QImage ours = widgets::decodeBitmap(data).convertToFormat(QImage::Format_RGB32);
+        const QImage qts = QImage::fromData(data).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!ours.isNull());
+        QCOMPARE(ours, qts);
+    }
+
+    void otherBitmapsGoToQtsReader() {
+        QImage indexed(7, 5, QImage::Format_Indexed8);
+        indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 50)});
+        indexed.fill(1);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(indexed.save(&buffer, "BMP"));
+        const QImage decoded = widgets::decodeBitmap(bytes);
+        QCOMPARE(decoded.size(), QSize(7, 5));
+        QCOMPARE(decoded.pixel(3, 2) & RGB_MASK, qRgb(200, 100, 50) & RGB_MASK);
+    }
+
+    void topDownBitmapsStandTheRightWayUp() {
+        QByteArray data = resource(QStringLiteral(":/Form1/BitBtn1.bmp"));
+        const QImage bottomUp = widgets::decodeBitmap(data);
+        // The same rows stored top row first, as a negative height says.
+        const qint32 height = qFromLittleEndian<qint32>(data.constData() + 22);
+        const qsizetype rowBytes = (bottomUp.width() * 3 + 3) & ~3;
+        const qsizetype pixels = qFromLittleEndian<quint32>(data.constData() + 10);
+        QByteArray flipped = data;
+        for (int row = 0; row < height; ++row) {
+            std::memcpy(flipped.data() + pixels + rowBytes * row,
+                        data.constData() + pixels + rowBytes * (height - 1 - row),
+                        static_cast<std::size_t>(rowBytes));
+        }
+        qToLittleEndian<qint32>(-height, flipped.data() + 22);
+        QCOMPARE(widgets::decodeBitmap(flipped), bottomUp);
+    }
+
+    void damagedBitmapsGiveNoPicture() {
+        const QByteArray good = resource(QStringLiteral(":/Form1/Image9.bmp"));
+        QVERIFY(widgets::decodeBitmap(good.left(good.size() - 1)).isNull());
+        QVERIFY(widgets::decodeBitmap(good.left(60)).isNull());
+        QVERIFY(widgets::decodeBitmap(QByteArray("BM%s%n%1")).isNull());
+        QByteArray huge = good;
+        qToLittleEndian<qint32>(1 << 20, huge.data() + 18);
+        QVERIFY(widgets::decodeBitmap(huge).isNull());
     }
 
     void aMissingPictureGivesNothing() {
