@@ -1,9 +1,10 @@
 #include "AssetOutput.h"
 
+#include "LittleEndian.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-
 #include <cstdio>
 #include <cstdlib>
 #include <jpeglib.h>
@@ -28,21 +29,10 @@ void requireSize(const QImage& image, QSize expected, const QString& name) {
     }
 }
 
-void put16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         fail(QStringLiteral("cannot write %1").arg(path));
     }
 }
@@ -112,7 +102,8 @@ void AssetOutput::jpeg(const QString& relativePath, const QImage& source, QSize 
     cinfo.optimize_coding = FALSE; // plain baseline Huffman tables
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        JSAMPROW row =
+            const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -140,7 +131,8 @@ QImage composeOnKey(const QImage& content, QRgb key) {
                 continue;
             }
             const auto blend = [a](int c, int k) { return (c * a + k * (255 - a) + 127) / 255; };
-            int r = blend(qRed(in[x]), kr), g = blend(qGreen(in[x]), kg), b = blend(qBlue(in[x]), kb);
+            int r = blend(qRed(in[x]), kr), g = blend(qGreen(in[x]), kg),
+                b = blend(qBlue(in[x]), kb);
             if (r == kr && g == kg && b == kb) {
                 // Content that happens to match the key would vanish with it.
                 b = b > 0 ? b - 1 : b + 1;

@@ -1,5 +1,7 @@
 #include "IcoFile.h"
 
+#include "LittleEndian.h"
+
 #include <QtEndian>
 
 namespace assetgen::icon {
@@ -7,18 +9,6 @@ namespace {
 
 void put8(QByteArray& out, quint8 v) {
     out.append(static_cast<char>(v));
-}
-
-void put16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
 }
 
 // BITMAPINFOHEADER with the doubled height of colour plus mask, then both, bottom-up.
