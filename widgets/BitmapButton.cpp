@@ -1,8 +1,5 @@
 #include "widgets/BitmapButton.h"
 
-#include "widgets/BitmapDecoder.h"
-#include "widgets/PictureLoading.h"
-
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -13,7 +10,7 @@ BitmapButton::BitmapButton(QWidget* parent) : QPushButton(parent) {}
 
 void BitmapButton::setGlyph(const QString& path) {
     glyph_ = path;
-    decoded_ = false;
+    glyphSource_ = pictures::PictureSource(path, true);
     update();
 }
 
@@ -28,11 +25,11 @@ void BitmapButton::setSpacing(int spacing) {
 }
 
 const QImage& BitmapButton::glyphImage() const {
-    if (!decoded_) {
-        decoded_ = true;
-        glyphImage_ = withKeyColourDropped(decodeBitmap(readPictureFile(glyph_)));
-    }
-    return glyphImage_;
+    return glyphSource_.ownSize(devicePixelRatioF());
+}
+
+QSize BitmapButton::glyphSize() const {
+    return glyphImage().deviceIndependentSize().toSize();
 }
 
 QSize BitmapButton::captionSize() const {
@@ -42,7 +39,7 @@ QSize BitmapButton::captionSize() const {
 
 // The pair's bounding box is centred; the glyph sits at its left or bottom edge.
 QRect BitmapButton::glyphRect() const {
-    const QSize glyph = glyphImage().size();
+    const QSize glyph = glyphSize();
     const QSize caption = captionSize();
     if (placement_ == GlyphLeft) {
         const int width = glyph.width() + spacing_ + caption.width();
@@ -56,7 +53,7 @@ QRect BitmapButton::glyphRect() const {
 }
 
 QRect BitmapButton::captionRect() const {
-    const QSize glyph = glyphImage().size();
+    const QSize glyph = glyphSize();
     const QSize caption = captionSize();
     if (placement_ == GlyphLeft) {
         const int width = glyph.width() + spacing_ + caption.width();

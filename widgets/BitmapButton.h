@@ -1,12 +1,15 @@
 // A push button showing a glyph and its caption side by side or one above the other.
 #pragma once
 
+#include "pictures/PictureSource.h"
+
 #include <QImage>
 #include <QPushButton>
 
 namespace widgets {
 
-// The glyph's key colour (its bottom-left pixel's) is transparent. Glyph and caption stand
+// The glyph's key colour (its bottom-left pixel's) is transparent, and it is drawn at the
+// resolution of the button's screen. Glyph and caption stand
 // `spacing` pixels apart and are centred on the button as a pair. Enter presses the focused
 // button, as Space does.
 class BitmapButton : public QPushButton {
@@ -40,13 +43,13 @@ protected:
 
 private:
     const QImage& glyphImage() const;
+    QSize glyphSize() const;
     QSize captionSize() const;
 
     QString glyph_;
     GlyphPlacement placement_ = GlyphLeft;
     int spacing_ = 4;
-    mutable bool decoded_ = false;
-    mutable QImage glyphImage_;
+    mutable pictures::PictureSource glyphSource_;
 };
 
 } // namespace widgets

@@ -41,25 +41,35 @@ bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PictureBox::forgetImage() {
-    source_ = PictureSource(picture_, transparent_);
+    source_ = pictures::PictureSource(picture_, transparent_);
     drawn_ = QPixmap();
     update();
 }
 
-const QImage& PictureBox::image() {
-    return stretch_ ? source_.forStretching(size()) : source_.ownSize();
+namespace {
+
+QSize inDevicePixels(QSize logical, qreal ratio) {
+    return (QSizeF(logical) * ratio).toSize();
+}
+
+} // namespace
+
+QImage PictureBox::image() {
+    const qreal ratio = devicePixelRatioF();
+    return stretch_ ? source_.forStretching(inDevicePixels(size(), ratio)) : source_.ownSize(ratio);
 }
 
 const QPixmap& PictureBox::drawn() {
-    const QImage& picture = image();
-    const QSize size = stretch_ ? this->size() : picture.size();
-    if (drawn_.size() != size || drawnFrom_ != picture.cacheKey()) {
+    const qreal ratio = devicePixelRatioF();
+    const QImage picture = image();
+    const QSize shown = stretch_ ? inDevicePixels(size(), ratio) : picture.size();
+    if (drawn_.size() != shown || drawnFrom_ != picture.cacheKey() || drawnRatio_ != ratio) {
         drawnFrom_ = picture.cacheKey();
-        drawn_ = picture.isNull()
-                     ? QPixmap()
-                     : QPixmap::fromImage(stretch_ ? picture.scaled(size, Qt::IgnoreAspectRatio,
-                                                                    Qt::SmoothTransformation)
-                                                   : picture);
+        drawnRatio_ = ratio;
+        drawn_ = picture.isNull() ? QPixmap()
+                                  : QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation));
+        drawn_.setDevicePixelRatio(ratio);
     }
     return drawn_;
 }
@@ -71,8 +81,9 @@ void PictureBox::prepare() {
 void PictureBox::paintEvent(QPaintEvent*) {
     const QPixmap& picture = drawn();
     // A box its picture covers whole hides what lies beneath, which then need not be painted.
-    const bool covers = !transparent_ && !picture.isNull() && picture.width() >= width() &&
-                        picture.height() >= height();
+    const QSizeF covered = picture.deviceIndependentSize();
+    const bool covers = !transparent_ && !picture.isNull() && covered.width() >= width() &&
+                        covered.height() >= height();
     if (testAttribute(Qt::WA_OpaquePaintEvent) != covers) {
         setAttribute(Qt::WA_OpaquePaintEvent, covers);
         if (!covers && parentWidget() != nullptr) {

@@ -1,10 +1,10 @@
 // A picture component: draws its picture at its own size from the top-left corner, clipped to
 // the box, or stretched to the box, smoothly; a transparent one drops every pixel of the
 // picture's bottom-left pixel's colour. Clicks are reported as clicked(). Nothing is decoded
-// before the box is first drawn.
+// before the box is first drawn, and it is drawn at the resolution of the screen it is on.
 #pragma once
 
-#include "widgets/PictureLoading.h"
+#include "pictures/PictureSource.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -37,9 +37,9 @@ public:
     bool fillsParent() const { return fillsParent_; }
     void setFillsParent(bool fills);
 
-    // The picture as drawn at the box's present size, decoded on first use (a null image when
-    // it cannot be decoded).
-    const QImage& image();
+    // The picture decoded for the box's present size on its present screen, before any
+    // smooth scaling to the box (a null image when it cannot be decoded).
+    QImage image();
 
     // Decodes and scales the picture for the box's present size now rather than at its first
     // paint.
@@ -56,7 +56,8 @@ protected:
 
 private:
     void forgetImage();
-    // The picture as it goes on the screen: scaled smoothly once for each size of the box.
+    // The picture as it goes on the screen: scaled smoothly once for each size of the box and
+    // each screen resolution.
     const QPixmap& drawn();
 
     QString picture_;
@@ -64,9 +65,10 @@ private:
     bool transparent_ = false;
     bool fillsParent_ = false;
     bool pressed_ = false;
-    PictureSource source_;
+    pictures::PictureSource source_;
     QPixmap drawn_;
     qint64 drawnFrom_ = 0;
+    qreal drawnRatio_ = 0;
 };
 
 } // namespace widgets

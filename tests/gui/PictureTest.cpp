@@ -1,8 +1,10 @@
 // Decoding the embedded pictures: DCT scales, damaged data, one decoding per size, keying.
-#include "widgets/BitmapDecoder.h"
-#include "widgets/JpegDecoder.h"
+#include "pictures/BitmapDecoder.h"
+#include "pictures/JpegDecoder.h"
+#include "pictures/KeyColour.h"
+#include "pictures/PictureFile.h"
+#include "pictures/PictureSource.h"
 #include "widgets/PictureBox.h"
-#include "widgets/PictureLoading.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,7 +16,7 @@
 namespace {
 
 QByteArray resource(const QString& path) {
-    return widgets::readPictureFile(path);
+    return pictures::readPictureFile(path);
 }
 
 QByteArray encodedJpeg(QSize size, QColor colour) {
@@ -50,19 +52,19 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QSize, shown);
         QFETCH(int, eighths);
-        QCOMPARE(widgets::jpegScaleInEighths(picture, shown), eighths);
+        QCOMPARE(pictures::jpegScaleInEighths(picture, shown), eighths);
     }
 
     void decodesEmbeddedSlidesAtEachScale() {
         const QByteArray slide = resource(QStringLiteral(":/Form3/Image1.jpg"));
-        QCOMPARE(widgets::jpegSize(slide), QSize(609, 429));
-        QCOMPARE(widgets::decodeJpeg(slide, 8).size(), QSize(609, 429));
-        QCOMPARE(widgets::decodeJpeg(slide, 6).size(), QSize(457, 322));
-        QCOMPARE(widgets::decodeJpeg(slide, 1).size(), QSize(77, 54));
+        QCOMPARE(pictures::jpegSize(slide), QSize(609, 429));
+        QCOMPARE(pictures::decodeJpeg(slide, 8).size(), QSize(609, 429));
+        QCOMPARE(pictures::decodeJpeg(slide, 6).size(), QSize(457, 322));
+        QCOMPARE(pictures::decodeJpeg(slide, 1).size(), QSize(77, 54));
     }
 
     void decodedColoursMatchTheEncodedOnes() {
-        const QImage image = widgets::decodeJpeg(encodedJpeg({64, 48}, QColor(200, 40, 90)));
+        const QImage image = pictures::decodeJpeg(encodedJpeg({64, 48}, QColor(200, 40, 90)));
         QCOMPARE(image.size(), QSize(64, 48));
         const QColor centre = image.pixelColor(32, 24);
         QVERIFY(qAbs(centre.red() - 200) <= 3 && qAbs(centre.green() - 40) <= 3 &&
@@ -90,8 +92,8 @@ private slots:
     }
     void damagedDataGivesNoPicture() {
         QFETCH(QByteArray, data);
-        QVERIFY(widgets::decodeJpeg(data, 8).isNull());
-        QVERIFY(widgets::decodeJpeg(data, 1).isNull());
+        QVERIFY(pictures::decodeJpeg(data, 8).isNull());
+        QVERIFY(pictures::decodeJpeg(data, 1).isNull());
     }
 
     void aDamagedPictureLeavesItsBoxEmpty() {
@@ -115,7 +117,7 @@ private slots:
     }
 
     void eachSizeIsDecodedOnce() {
-        widgets::PictureSource source(QStringLiteral(":/Form3/Image11.jpg"), false);
+        pictures::PictureSource source(QStringLiteral(":/Form3/Image11.jpg"), false);
         const QImage& thumbnail = source.forStretching({49, 41});
         QCOMPARE(thumbnail.size(), QSize(122, 84));
         const qint64 key = thumbnail.cacheKey();
@@ -128,7 +130,7 @@ private slots:
     }
 
     void keyedPicturesDropTheirBottomLeftColour() {
-        widgets::PictureSource keyed(QStringLiteral(":/Form1/Image6.bmp"), true);
+        pictures::PictureSource keyed(QStringLiteral(":/Form1/Image6.bmp"), true);
         const QImage& image = keyed.ownSize();
         QCOMPARE(image.size(), QSize(273, 145));
         QCOMPARE(qAlpha(image.pixel(0, image.height() - 1)), 0);
@@ -140,7 +142,7 @@ private slots:
         }
         QVERIFY(shown > image.width() * image.height() / 10);
         QVERIFY(shown < image.width() * image.height());
-        widgets::PictureSource opaque(QStringLiteral(":/Form1/Image6.bmp"), false);
+        pictures::PictureSource opaque(QStringLiteral(":/Form1/Image6.bmp"), false);
         QCOMPARE(qAlpha(opaque.ownSize().pixel(0, 144)), 255);
     }
 
@@ -155,7 +157,7 @@ private slots:
     void bitmapsDecodeAsQtReadsThem() {
         QFETCH(QString, path);
         const QByteArray data = resource(path);
-        const QImage ours = widgets::decodeBitmap(data).convertToFormat(QImage::Format_RGB32);
+        const QImage ours = pictures::decodeBitmap(data).convertToFormat(QImage::Format_RGB32);
         const QImage qts = QImage::fromData(data).convertToFormat(QImage::Format_RGB32);
         QVERIFY(!ours.isNull());
         QCOMPARE(ours, qts);
@@ -169,14 +171,14 @@ private slots:
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(indexed.save(&buffer, "BMP"));
-        const QImage decoded = widgets::decodeBitmap(bytes);
+        const QImage decoded = pictures::decodeBitmap(bytes);
         QCOMPARE(decoded.size(), QSize(7, 5));
         QCOMPARE(decoded.pixel(3, 2) & RGB_MASK, qRgb(200, 100, 50) & RGB_MASK);
     }
 
     void topDownBitmapsStandTheRightWayUp() {
         QByteArray data = resource(QStringLiteral(":/Form1/BitBtn1.bmp"));
-        const QImage bottomUp = widgets::decodeBitmap(data);
+        const QImage bottomUp = pictures::decodeBitmap(data);
         // The same rows stored top row first, as a negative height says.
         const qint32 height = qFromLittleEndian<qint32>(data.constData() + 22);
         const qsizetype rowBytes = (bottomUp.width() * 3 + 3) & ~3;
@@ -188,24 +190,24 @@ private slots:
                         static_cast<std::size_t>(rowBytes));
         }
         qToLittleEndian<qint32>(-height, flipped.data() + 22);
-        QCOMPARE(widgets::decodeBitmap(flipped), bottomUp);
+        QCOMPARE(pictures::decodeBitmap(flipped), bottomUp);
     }
 
     void damagedBitmapsGiveNoPicture() {
         const QByteArray good = resource(QStringLiteral(":/Form1/Image9.bmp"));
-        QVERIFY(widgets::decodeBitmap(good.left(good.size() - 1)).isNull());
-        QVERIFY(widgets::decodeBitmap(good.left(60)).isNull());
-        QVERIFY(widgets::decodeBitmap(QByteArray("BM%s%n%1")).isNull());
+        QVERIFY(pictures::decodeBitmap(good.left(good.size() - 1)).isNull());
+        QVERIFY(pictures::decodeBitmap(good.left(60)).isNull());
+        QVERIFY(pictures::decodeBitmap(QByteArray("BM%s%n%1")).isNull());
         QByteArray huge = good;
         qToLittleEndian<qint32>(1 << 20, huge.data() + 18);
-        QVERIFY(widgets::decodeBitmap(huge).isNull());
+        QVERIFY(pictures::decodeBitmap(huge).isNull());
     }
 
     void aMissingPictureGivesNothing() {
-        widgets::PictureSource missing(QStringLiteral(":/Form3/NoSuchImage.jpg"), false);
+        pictures::PictureSource missing(QStringLiteral(":/Form3/NoSuchImage.jpg"), false);
         QVERIFY(missing.ownSize().isNull());
         QVERIFY(missing.forStretching({49, 41}).isNull());
-        QVERIFY(widgets::withKeyColourDropped(QImage()).isNull());
+        QVERIFY(pictures::withKeyColourDropped(QImage()).isNull());
     }
 };
 

@@ -1,10 +1,10 @@
-#include "widgets/BitmapDecoder.h"
+#include "pictures/BitmapDecoder.h"
 
 #include <QtEndian>
 #include <cstdlib>
 #include <cstring>
 
-namespace widgets {
+namespace pictures {
 namespace {
 
 constexpr qsizetype kFileHeaderBytes = 14;
@@ -51,4 +51,4 @@ QImage decodeBitmap(const QByteArray& data) {
     return image;
 }
 
-} // namespace widgets
+} // namespace pictures

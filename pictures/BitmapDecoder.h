@@ -5,10 +5,10 @@
 #include <QByteArray>
 #include <QImage>
 
-namespace widgets {
+namespace pictures {
 
 // The picture in a 24-bit BI_RGB bitmap file (rows bottom-up or top-down); any other bitmap
 // goes to Qt's reader. A null image when the data is damaged.
 QImage decodeBitmap(const QByteArray& data);
 
-} // namespace widgets
+} // namespace pictures

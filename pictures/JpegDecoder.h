@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QSize>
 
-namespace widgets {
+namespace pictures {
 
 // The scale, in eighths, at which a picture of `picture` pixels is decoded to be shown at
 // `shown` pixels: the smallest that is at least as large as the box in both directions, and
@@ -21,4 +21,4 @@ QSize jpegSize(const QByteArray& data);
 // decoding.
 QImage decodeJpeg(const QByteArray& data, int scaleInEighths = 8);
 
-} // namespace widgets
+} // namespace pictures

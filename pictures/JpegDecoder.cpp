@@ -1,10 +1,10 @@
-#include "widgets/JpegDecoder.h"
+#include "pictures/JpegDecoder.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 
-namespace widgets {
+namespace pictures {
 namespace {
 
 // libjpeg's own error manager ends the process; this one jumps back to the decoder, which
@@ -107,4 +107,4 @@ QImage decodeJpeg(const QByteArray& data, int scaleInEighths) {
     return image;
 }
 
-} // namespace widgets
+} // namespace pictures

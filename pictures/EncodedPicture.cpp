@@ -1,0 +1,44 @@
+#include "pictures/EncodedPicture.h"
+
+#include "pictures/BitmapDecoder.h"
+#include "pictures/JpegDecoder.h"
+#include "pictures/KeyColour.h"
+#include "pictures/PictureFile.h"
+
+namespace pictures {
+
+EncodedPicture::EncodedPicture(const QString& path, bool keyed)
+    : path_(path), keyed_(keyed), jpeg_(isJpegPath(path)) {}
+
+void EncodedPicture::readOnce() {
+    if (!read_) {
+        read_ = true;
+        data_ = readPictureFile(path_);
+        if (jpeg_) {
+            jpegSize_ = pictures::jpegSize(data_);
+        }
+    }
+}
+
+bool EncodedPicture::exists() {
+    readOnce();
+    return !data_.isEmpty();
+}
+
+QSize EncodedPicture::jpegSize() {
+    readOnce();
+    return jpegSize_;
+}
+
+const QImage& EncodedPicture::atScale(int eighths) {
+    readOnce();
+    const int scale = jpeg_ ? eighths : 8;
+    auto found = decoded_.find(scale);
+    if (found == decoded_.end()) {
+        const QImage image = jpeg_ ? decodeJpeg(data_, scale) : decodeBitmap(data_);
+        found = decoded_.emplace(scale, keyed_ ? withKeyColourDropped(image) : image).first;
+    }
+    return found->second;
+}
+
+} // namespace pictures

@@ -1,0 +1,41 @@
+// One picture file, read when first needed and decoded once for each scale asked for.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <map>
+
+namespace pictures {
+
+// A bitmap or PNG through the bitmap reader, a JPEG through libjpeg at a DCT scale. A file
+// that is missing or cannot be decoded gives null images, so its box stays empty and nothing
+// else is affected. A keyed picture has its key colour dropped.
+class EncodedPicture {
+public:
+    EncodedPicture() = default;
+    EncodedPicture(const QString& path, bool keyed);
+
+    bool isJpeg() const { return jpeg_; }
+    // Whether the file is there (it is read to find out).
+    bool exists();
+    // The pixel size of a JPEG from its header; an empty size for anything else.
+    QSize jpegSize();
+
+    // The picture at `eighths`/8 of its size (JPEG) or at its own size (anything else).
+    const QImage& atScale(int eighths);
+
+private:
+    void readOnce();
+
+    QString path_;
+    bool keyed_ = false;
+    bool jpeg_ = false;
+    bool read_ = false;
+    QByteArray data_;
+    QSize jpegSize_;
+    std::map<int, QImage> decoded_;
+};
+
+} // namespace pictures
