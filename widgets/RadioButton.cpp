@@ -31,6 +31,10 @@ RadioButton* RadioButton::neighbour(bool forward) const {
     return nullptr;
 }
 
+bool RadioButton::hitButton(const QPoint& position) const {
+    return rect().contains(position);
+}
+
 void RadioButton::keyPressEvent(QKeyEvent* event) {
     bool forward = false;
     switch (event->key()) {

@@ -361,6 +361,41 @@ private slots:
         QVERIFY(ui().RadioButton4->isChecked());
     }
 
+    void aClickAnywhereInARadioBoxChecksIt_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QPoint>("position");
+        // Each corner of the 17 x 17 box, well away from the indicator.
+        const QPoint corners[] = {{0, 0}, {16, 0}, {0, 16}, {16, 16}, {15, 15}};
+        for (int button = 2; button <= 4; ++button) {
+            for (const QPoint corner : corners) {
+                QTest::addRow("RadioButton%d at %d,%d", button, corner.x(), corner.y())
+                    << button << corner;
+            }
+        }
+        QTest::addRow("RadioButton1 at 16,16 after another") << 1 << QPoint(16, 16);
+    }
+    void aClickAnywhereInARadioBoxChecksIt() {
+        QFETCH(int, button);
+        QFETCH(QPoint, position);
+        widgets::RadioButton* const buttons[] = {ui().RadioButton1, ui().RadioButton2,
+                                                 ui().RadioButton3, ui().RadioButton4};
+        if (button == 1) {
+            click(ui().RadioButton4);
+        }
+        widgets::RadioButton* clicked = buttons[button - 1];
+        QSignalSpy becameChecked(clicked, &widgets::RadioButton::becameChecked);
+        clickInWindow(Form1, clicked->mapTo(Form1, position));
+        QVERIFY(clicked->isChecked());
+        QCOMPARE(becameChecked.count(), 1);
+        QCOMPARE(visibleDiagrams().count(), 1);
+        // A second click on the checked button raises nothing.
+        clickInWindow(Form1, clicked->mapTo(Form1, position));
+        QCOMPARE(becameChecked.count(), 1);
+        // Just outside the box is not the button.
+        const QPoint outside = clicked->mapTo(Form1, QPoint(17, 17));
+        QVERIFY(Form1->childAt(outside) != clicked);
+    }
+
     void onlyTheCheckedRadioButtonIsATabStop() {
         QList<QWidget*> order;
         for (int step = 0; step < 7; ++step) {
