@@ -2,8 +2,8 @@
 
 #include "app/ProgramTitle.h"
 #include "widgets/ErrorDisplay.h"
-#include "widgets/PixelFonts.h"
 #include "widgets/RegionalSettings.h"
+#include "widgets/StandInFonts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -32,7 +32,7 @@ void initialiseApplication(QApplication& application) {
     QCoreApplication::setApplicationName(title);
     QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
-    widgets::mapSubstituteFonts();
+    widgets::mapStandInFonts();
     // The classic bevelled controls the windows were laid out for, on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     widgets::ErrorDisplay::install(application, title);

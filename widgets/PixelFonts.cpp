@@ -1,5 +1,7 @@
 #include "widgets/PixelFonts.h"
 
+#include "widgets/StandInFonts.h"
+
 #include <QCoreApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QFont>
@@ -27,20 +29,10 @@ bool PixelFontApplier::eventFilter(QObject* watched, QEvent* event) {
         if (auto* widget = qobject_cast<QWidget*>(watched)) {
             QFont font = widget->font();
             font.setPixelSize(widget->property(kPixelSizeProperty).toInt());
-            widget->setFont(font);
+            widget->setFont(withStandIn(font));
         }
     }
     return false;
-}
-
-void mapSubstituteFonts() {
-    // Metric-compatible or close faces from Debian's font packages.
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
 
 } // namespace widgets

@@ -10,7 +10,8 @@ namespace widgets {
 // Qt Designer stores font sizes in points; the layouts give character heights in pixels in a
 // dynamic property "fontPixelSize" instead. While one of these lives (around a form's setupUi),
 // each such property takes effect the moment the layout code sets it, so that every component
-// is created with its final font and no face is loaded at a size that is never shown.
+// is created with its final font and no face is loaded at a size that is never shown. The
+// font is the one the layout means (see withStandIn).
 class PixelFontApplier : public QObject {
 public:
     PixelFontApplier();
@@ -21,8 +22,5 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
-
-// Stand-ins for the faces the layouts name where the platform lacks them.
-void mapSubstituteFonts();
 
 } // namespace widgets
