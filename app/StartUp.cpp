@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/ProgramTitle.h"
+#include "widgets/ClassicPalette.h"
 #include "widgets/ErrorDisplay.h"
 #include "widgets/RegionalSettings.h"
 #include "widgets/StandInFonts.h"
@@ -33,8 +34,10 @@ void initialiseApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
     widgets::mapStandInFonts();
-    // The classic bevelled controls the windows were laid out for, on every desktop.
+    // The classic bevelled controls the windows were laid out for, in their own light colours,
+    // on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    widgets::useClassicPalette(application);
     widgets::ErrorDisplay::install(application, title);
     widgets::RegionalSettings::install(application);
 }
