@@ -1,5 +1,6 @@
 // Writes the résumé window's pictures.
 #include "Artwork.h"
+#include "Resolution.h"
 #include "ResumePictures.h"
 
 namespace assetgen::resume {
@@ -8,9 +9,10 @@ namespace {
 constexpr QRgb kNavy = qRgb(0, 0, 0x80);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
-void writeKeyed(AssetOutput& out, const QString& path, const QImage& image, QSize size, QRgb key) {
-    requireKeyAtBottomLeft(image, key, path);
-    out.bitmap(path, image, size);
+void writeKeyed(AssetOutput& out, const QString& name, const QImage& image, QSize size, QRgb key,
+                int scale) {
+    requireKeyAtBottomLeft(image, key, name);
+    out.unscaled(name, image, size, scale);
 }
 
 void drawResume(AssetOutput& out) {
@@ -18,12 +20,17 @@ void drawResume(AssetOutput& out) {
     out.jpeg("Form3/Image9.jpg", classroomPhoto(), {461, 346}, 85);
     out.jpeg("Form3/Image10.jpg", pipingHallPhoto(), {471, 353}, 85);
     out.jpeg("Form3/Image11.jpg", plantModelRendering(), {971, 665}, 90);
-    const QImage background = windowBackground();
-    out.jpeg("Form3/Image2.jpg", background, {684, 459}, 90);
-    writeKeyed(out, "Form3/Image12.bmp", contactBand(background), {509, 50}, kNavy);
-    writeKeyed(out, "Form3/Image13.bmp", industriesPanel(background), {112, 182}, kNavy);
-    writeKeyed(out, "Form3/BitBtn1.bmp", arrowBadge(Arrow::Up), {38, 39}, kWhite);
-    writeKeyed(out, "Form3/BitBtn2.bmp", arrowBadge(Arrow::Down), {38, 39}, kWhite);
+    for (const int scale : kScales) {
+        const QImage background = windowBackground(scale);
+        const QSize backgroundSize{684, 459};
+        out.jpeg(scaledName("Form3/Image2", scale) + ".jpg", background, backgroundSize * scale,
+                 90);
+        writeKeyed(out, "Form3/Image12", contactBand(background, scale), {509, 50}, kNavy, scale);
+        writeKeyed(out, "Form3/Image13", industriesPanel(background, scale), {112, 182}, kNavy,
+                   scale);
+        writeKeyed(out, "Form3/BitBtn1", arrowBadge(Arrow::Up, scale), {38, 39}, kWhite, scale);
+        writeKeyed(out, "Form3/BitBtn2", arrowBadge(Arrow::Down, scale), {38, 39}, kWhite, scale);
+    }
 }
 
 const DrawerRegistration registration{"resume", &drawResume};
