@@ -1,8 +1,10 @@
 #include "AssetChecks.h"
 
+#include "DecodedPixels.h"
 #include "IconFile.h"
 #include "JpegFile.h"
 #include "KeyCoverage.h"
+#include "PngFile.h"
 
 #include <QStringList>
 #include <cstdlib>
@@ -26,6 +28,26 @@ QString bitmapProblem(const QByteArray& bytes, const Asset& asset) {
         return reading.problem;
     }
     return sizeProblem(reading.bitmap.width, reading.bitmap.height, asset);
+}
+
+QString pngProblem(const QByteArray& bytes, const Asset& asset) {
+    const PngReading reading = readPngHeader(bytes);
+    if (!reading.problem.isEmpty()) {
+        return reading.problem;
+    }
+    const PngHeader& header = reading.header;
+    if (header.colourType != 2 || header.bitDepth != 8) {
+        return QStringLiteral("colour type %1 of %2 bits, expected 2 (RGB) of 8")
+            .arg(header.colourType)
+            .arg(header.bitDepth);
+    }
+    if (header.interlace != 0) {
+        return QStringLiteral("interlaced");
+    }
+    if (header.palette || header.transparency) {
+        return QStringLiteral("a palette or a transparent colour");
+    }
+    return sizeProblem(header.width, header.height, asset);
 }
 
 QString jpegProblem(const QByteArray& bytes, const Asset& asset) {
@@ -83,6 +105,8 @@ QString formatProblem(const QByteArray& bytes, const Asset& asset) {
     switch (asset.kind) {
     case AssetKind::Bitmap:
         return bitmapProblem(bytes, asset);
+    case AssetKind::Png:
+        return pngProblem(bytes, asset);
     case AssetKind::Jpeg:
         return jpegProblem(bytes, asset);
     case AssetKind::Icon:
@@ -92,7 +116,7 @@ QString formatProblem(const QByteArray& bytes, const Asset& asset) {
 }
 
 QString keyProblem(const QByteArray& bytes, const Asset& asset) {
-    const BitmapReading reading = readBitmap(bytes);
+    const BitmapReading reading = readPixels(bytes, asset.kind);
     if (!reading.problem.isEmpty()) {
         return reading.problem;
     }

@@ -4,8 +4,10 @@
 #include "AssetChecks.h"
 #include "AssetTable.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
@@ -77,6 +79,34 @@ QByteArray recoloured(QByteArray bytes, const Asset& asset, Rgb from, Rgb to) {
     return bytes;
 }
 
+QImage decoded(const QByteArray& bytes) {
+    return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray encodedPng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A PNG with the IHDR field at `offset` (bit depth 24, colour type 25, interlace 28) changed.
+QByteArray withHeaderByte(QByteArray bytes, qsizetype offset, char value) {
+    bytes[offset] = value;
+    return bytes;
+}
+
+// A PNG with a chunk added before IEND, its CRC left zero: the layout check does not read it.
+QByteArray withChunkBeforeEnd(QByteArray bytes, const char* type, const QByteArray& data) {
+    QByteArray chunk(4, '\0');
+    qToBigEndian(static_cast<quint32>(data.size()), chunk.data());
+    chunk += QByteArray(type, 4) + data + QByteArray(4, '\0');
+    constexpr qsizetype kEndChunkBytes = 12;
+    bytes.insert(bytes.size() - kEndChunkBytes, chunk);
+    return bytes;
+}
+
 // Bottom-up rows: the first stored pixel is the bottom-left one.
 QByteArray withBottomLeft(QByteArray bytes, Rgb colour) {
     bytes[54] = static_cast<char>(colour.blue);
@@ -94,8 +124,10 @@ private slots:
     void resourcesHoldTheTable() {
         QSet<QString> found = filesUnder(QStringLiteral(":/"));
         // Qt's own resources, linked in with its libraries.
-        found.removeIf(
-            [](const QString& path) { return path.startsWith(QLatin1String("qt-project.org/")); });
+        found.removeIf([](const QString& path) {
+            return path.startsWith(QLatin1String("qt-project.org/")) ||
+                   path.startsWith(QLatin1String("qpdf/"));
+        });
         QVERIFY2(found == tablePaths(), qPrintable(difference(found, tablePaths())));
     }
 
@@ -186,6 +218,28 @@ private slots:
         QTest::newRow("band keyed with the backdrop's teal")
             << bandPath << withBottomLeft(embedded(bandPath), {0x10, 0x40, 0x50}) << true
             << "bottom-left pixel 104050";
+
+        const QString bannerPath = QStringLiteral("Form1/Image11@2x.png");
+        const QByteArray banner = embedded(bannerPath);
+        QTest::newRow("PNG with alpha")
+            << bannerPath << withHeaderByte(banner, 25, 6) << false << "colour type 6";
+        QTest::newRow("palette PNG")
+            << bannerPath << withHeaderByte(banner, 25, 3) << false << "colour type 3";
+        QTest::newRow("16-bit PNG")
+            << bannerPath << withHeaderByte(banner, 24, 16) << false << "of 16 bits";
+        QTest::newRow("interlaced PNG")
+            << bannerPath << withHeaderByte(banner, 28, 1) << false << "interlaced";
+        QTest::newRow("PNG with a transparent colour")
+            << bannerPath << withChunkBeforeEnd(banner, "tRNS", QByteArray(6, '\0')) << false
+            << "transparent colour";
+        QTest::newRow("PNG cut short")
+            << bannerPath << banner.chopped(100) << false << "past the end";
+        QTest::newRow("PNG of another size")
+            << QStringLiteral("Form1/Image10@2x.png") << banner << false << "478x60";
+        QImage covered = decoded(banner);
+        covered.setPixel(0, covered.height() - 1, qRgb(0x1C, 0x31, 0x60));
+        QTest::newRow("double-size content at the bottom-left")
+            << bannerPath << encodedPng(covered) << true << "bottom-left pixel 1C3160";
     }
 
     void damagedCopiesAreCaught() {

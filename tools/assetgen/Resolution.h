@@ -11,7 +11,7 @@
 
 namespace assetgen {
 
-inline constexpr int kScales[] = {1};
+inline constexpr int kScales[] = {1, 2};
 
 // The file name of a picture's drawing at `scale`: "Form1/Image9" stays as it is at the designed
 // size and becomes "Form1/Image9@2x" at twice the pixels.
