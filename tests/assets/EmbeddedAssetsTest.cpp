@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
@@ -165,6 +166,25 @@ private slots:
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
+    void doubleSizeTwin_data() {
+        QTest::addColumn<QString>("path");
+        for (const Asset& asset : kAssets) {
+            if (isDoubleSize(asset)) {
+                QTest::newRow(asset.path) << QString::fromLatin1(asset.path);
+            }
+        }
+    }
+
+    void doubleSizeTwin() {
+        QFETCH(QString, path);
+        const Asset& doubled = assetAt(path);
+        const Asset* designed = designedTwin(doubled);
+        QVERIFY2(designed != nullptr, "no designed-size twin in the table");
+        const QString problem = twinProblem(embedded(path), doubled,
+                                            embedded(QLatin1String(designed->path)), *designed);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
     // The checks above, shown to fail on copies of real files with one thing wrong.
     void damagedCopiesAreCaught_data() {
         QTest::addColumn<QString>("path"); // whose row of the table the copy is checked against
@@ -249,6 +269,57 @@ private slots:
         QFETCH(QString, cause);
         const Asset& asset = assetAt(path);
         const QString problem = keyed ? keyProblem(bytes, asset) : formatProblem(bytes, asset);
+        QVERIFY2(problem.contains(cause),
+                 qPrintable(QStringLiteral("complaint: \"%1\"").arg(problem)));
+    }
+
+    // The comparison with the designed-size twin, shown to fail on double-size pictures that
+    // are not a redrawing of it.
+    void damagedTwinsAreCaught_data() {
+        QTest::addColumn<QString>("path"); // of the double-size row the copy stands for
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+
+        const QString upPath = QStringLiteral("Form3/BitBtn1@2x.png");
+        const QImage designedUp = decoded(embedded(QStringLiteral("Form3/BitBtn1.bmp")));
+        QTest::newRow("designed pixels doubled")
+            << upPath << encodedPng(designedUp.scaled(designedUp.size() * 2)) << "pixels doubled";
+        QTest::newRow("another drawing of the same size")
+            << upPath << embedded(QStringLiteral("Form3/BitBtn2@2x.png"))
+            << "not the designed drawing";
+        QTest::newRow("a drawing of another size")
+            << upPath << embedded(QStringLiteral("Form1/BitBtn1@2x.png")) << "not twice";
+
+        const QString bannerPath = QStringLiteral("Form1/Image11@2x.png");
+        const QImage banner = decoded(embedded(bannerPath));
+        QImage shifted = banner;
+        shifted.fill(banner.pixel(0, banner.height() - 1));
+        QPainter(&shifted).drawImage(2, 0, banner); // one designed pixel to the right
+        QTest::newRow("drawing shifted by a pixel")
+            << bannerPath << encodedPng(shifted) << "not the designed drawing";
+
+        const QString bandPath = QStringLiteral("Form3/Image12@2x.png");
+        QImage rekeyed = decoded(embedded(bandPath));
+        const QRgb navy = rekeyed.pixel(0, rekeyed.height() - 1);
+        for (int y = 0; y < rekeyed.height(); ++y) {
+            for (int x = 0; x < rekeyed.width(); ++x) {
+                if (rekeyed.pixel(x, y) == navy) {
+                    rekeyed.setPixel(x, y, qRgb(0x00, 0x00, 0x88));
+                }
+            }
+        }
+        QTest::newRow("keyed with another navy")
+            << bandPath << encodedPng(rekeyed) << "bottom-left pixel 000088";
+    }
+
+    void damagedTwinsAreCaught() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const Asset& doubled = assetAt(path);
+        const Asset& designed = *designedTwin(doubled);
+        const QString problem =
+            twinProblem(bytes, doubled, embedded(QLatin1String(designed.path)), designed);
         QVERIFY2(problem.contains(cause),
                  qPrintable(QStringLiteral("complaint: \"%1\"").arg(problem)));
     }
