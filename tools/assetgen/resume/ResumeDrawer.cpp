@@ -1,4 +1,5 @@
-// Writes the résumé window's pictures.
+// Writes the résumé window's pictures: the slide photographs, which take a while to render, and
+// the window's own pictures, drawn at the designed size and at twice the pixels.
 #include "Artwork.h"
 #include "Resolution.h"
 #include "ResumePictures.h"
@@ -9,17 +10,20 @@ namespace {
 constexpr QRgb kNavy = qRgb(0, 0, 0x80);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 
+void drawPhotos(AssetOutput& out) {
+    out.jpeg("Form3/Image8.jpg", steelFramePhoto(), {486, 363}, 85);
+    out.jpeg("Form3/Image9.jpg", classroomPhoto(), {461, 346}, 85);
+    out.jpeg("Form3/Image10.jpg", pipingHallPhoto(), {471, 353}, 85);
+    out.jpeg("Form3/Image11.jpg", plantModelRendering(), {971, 665}, 90);
+}
+
 void writeKeyed(AssetOutput& out, const QString& name, const QImage& image, QSize size, QRgb key,
                 int scale) {
     requireKeyAtBottomLeft(image, key, name);
     out.unscaled(name, image, size, scale);
 }
 
-void drawResume(AssetOutput& out) {
-    out.jpeg("Form3/Image8.jpg", steelFramePhoto(), {486, 363}, 85);
-    out.jpeg("Form3/Image9.jpg", classroomPhoto(), {461, 346}, 85);
-    out.jpeg("Form3/Image10.jpg", pipingHallPhoto(), {471, 353}, 85);
-    out.jpeg("Form3/Image11.jpg", plantModelRendering(), {971, 665}, 90);
+void drawWindowPictures(AssetOutput& out) {
     for (const int scale : kScales) {
         const QImage background = windowBackground(scale);
         const QSize backgroundSize{684, 459};
@@ -33,7 +37,8 @@ void drawResume(AssetOutput& out) {
     }
 }
 
-const DrawerRegistration registration{"resume", &drawResume};
+const DrawerRegistration photos{"photos", &drawPhotos};
+const DrawerRegistration windowPictures{"resume", &drawWindowPictures};
 
 } // namespace
 } // namespace assetgen::resume
