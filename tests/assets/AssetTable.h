@@ -1,4 +1,6 @@
-// Every file the program embeds, with the layout each must have.
+// Every file the program embeds, with the layout each must have. A picture shown unscaled also
+// comes drawn at twice the pixels for high-density screens, "Form1/Image9@2x.png" beside
+// "Form1/Image9.bmp": the same drawing, and for keyed pictures the same key.
 #pragma once
 
 #include "BitmapFile.h"
@@ -6,7 +8,7 @@
 #include <array>
 #include <optional>
 
-enum class AssetKind { Bitmap, Jpeg, Icon };
+enum class AssetKind { Bitmap, Png, Jpeg, Icon };
 
 // A keyed picture: its bottom-left pixel's colour is made see-through wherever it appears.
 struct KeyExpectation {
@@ -71,5 +73,23 @@ inline constexpr Asset kAssets[] = {
     {"Form3/Image13.bmp", AssetKind::Bitmap, 112, 182, kLetteringOnNavy},
     {"Form3/BitBtn1.bmp", AssetKind::Bitmap, 38, 39, kButtonGlyph},
     {"Form3/BitBtn2.bmp", AssetKind::Bitmap, 38, 39, kButtonGlyph},
+    {"Form1/Image1@2x.png", AssetKind::Png, 110, 110, std::nullopt},
+    {"Form1/Image2@2x.png", AssetKind::Png, 110, 110, std::nullopt},
+    {"Form1/Image3@2x.png", AssetKind::Png, 110, 110, std::nullopt},
+    {"Form1/Image4@2x.png", AssetKind::Png, 110, 110, std::nullopt},
+    {"Form1/Image5@2x.png", AssetKind::Png, 546, 290, kPipeDiagram},
+    {"Form1/Image6@2x.png", AssetKind::Png, 546, 290, kPipeDiagram},
+    {"Form1/Image7@2x.png", AssetKind::Png, 546, 290, kPipeDiagram},
+    {"Form1/Image8@2x.png", AssetKind::Png, 546, 290, kPipeDiagram},
+    {"Form1/Image9@2x.png", AssetKind::Png, 768, 752, std::nullopt},
+    {"Form1/Image10@2x.png", AssetKind::Png, 96, 96, kEmblem},
+    {"Form1/Image11@2x.png", AssetKind::Png, 478, 60, kNameBanner},
+    {"Form1/BitBtn1@2x.png", AssetKind::Png, 64, 64, kButtonGlyph},
+    {"Form1/BitBtn2@2x.png", AssetKind::Png, 68, 68, kButtonGlyph},
+    {"Form3/Image2@2x.jpg", AssetKind::Jpeg, 1368, 918, std::nullopt},
+    {"Form3/Image12@2x.png", AssetKind::Png, 1018, 100, kLetteringOnNavy},
+    {"Form3/Image13@2x.png", AssetKind::Png, 224, 364, kLetteringOnNavy},
+    {"Form3/BitBtn1@2x.png", AssetKind::Png, 76, 78, kButtonGlyph},
+    {"Form3/BitBtn2@2x.png", AssetKind::Png, 76, 78, kButtonGlyph},
     {"MAINICON.ico", AssetKind::Icon, kIconSizes.front(), kIconSizes.front(), std::nullopt},
 };

@@ -4,8 +4,11 @@
 #include "AssetChecks.h"
 #include "AssetTable.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
@@ -77,6 +80,34 @@ QByteArray recoloured(QByteArray bytes, const Asset& asset, Rgb from, Rgb to) {
     return bytes;
 }
 
+QImage decoded(const QByteArray& bytes) {
+    return QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray encodedPng(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A PNG with the IHDR field at `offset` (bit depth 24, colour type 25, interlace 28) changed.
+QByteArray withHeaderByte(QByteArray bytes, qsizetype offset, char value) {
+    bytes[offset] = value;
+    return bytes;
+}
+
+// A PNG with a chunk added before IEND, its CRC left zero: the layout check does not read it.
+QByteArray withChunkBeforeEnd(QByteArray bytes, const char* type, const QByteArray& data) {
+    QByteArray chunk(4, '\0');
+    qToBigEndian(static_cast<quint32>(data.size()), chunk.data());
+    chunk += QByteArray(type, 4) + data + QByteArray(4, '\0');
+    constexpr qsizetype kEndChunkBytes = 12;
+    bytes.insert(bytes.size() - kEndChunkBytes, chunk);
+    return bytes;
+}
+
 // Bottom-up rows: the first stored pixel is the bottom-left one.
 QByteArray withBottomLeft(QByteArray bytes, Rgb colour) {
     bytes[54] = static_cast<char>(colour.blue);
@@ -94,8 +125,10 @@ private slots:
     void resourcesHoldTheTable() {
         QSet<QString> found = filesUnder(QStringLiteral(":/"));
         // Qt's own resources, linked in with its libraries.
-        found.removeIf(
-            [](const QString& path) { return path.startsWith(QLatin1String("qt-project.org/")); });
+        found.removeIf([](const QString& path) {
+            return path.startsWith(QLatin1String("qt-project.org/")) ||
+                   path.startsWith(QLatin1String("qpdf/"));
+        });
         QVERIFY2(found == tablePaths(), qPrintable(difference(found, tablePaths())));
     }
 
@@ -130,6 +163,25 @@ private slots:
     void keyColour() {
         QFETCH(QString, path);
         const QString problem = keyProblem(embedded(path), assetAt(path));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void doubleSizeTwin_data() {
+        QTest::addColumn<QString>("path");
+        for (const Asset& asset : kAssets) {
+            if (isDoubleSize(asset)) {
+                QTest::newRow(asset.path) << QString::fromLatin1(asset.path);
+            }
+        }
+    }
+
+    void doubleSizeTwin() {
+        QFETCH(QString, path);
+        const Asset& doubled = assetAt(path);
+        const Asset* designed = designedTwin(doubled);
+        QVERIFY2(designed != nullptr, "no designed-size twin in the table");
+        const QString problem = twinProblem(embedded(path), doubled,
+                                            embedded(QLatin1String(designed->path)), *designed);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
@@ -186,6 +238,28 @@ private slots:
         QTest::newRow("band keyed with the backdrop's teal")
             << bandPath << withBottomLeft(embedded(bandPath), {0x10, 0x40, 0x50}) << true
             << "bottom-left pixel 104050";
+
+        const QString bannerPath = QStringLiteral("Form1/Image11@2x.png");
+        const QByteArray banner = embedded(bannerPath);
+        QTest::newRow("PNG with alpha")
+            << bannerPath << withHeaderByte(banner, 25, 6) << false << "colour type 6";
+        QTest::newRow("palette PNG")
+            << bannerPath << withHeaderByte(banner, 25, 3) << false << "colour type 3";
+        QTest::newRow("16-bit PNG")
+            << bannerPath << withHeaderByte(banner, 24, 16) << false << "of 16 bits";
+        QTest::newRow("interlaced PNG")
+            << bannerPath << withHeaderByte(banner, 28, 1) << false << "interlaced";
+        QTest::newRow("PNG with a transparent colour")
+            << bannerPath << withChunkBeforeEnd(banner, "tRNS", QByteArray(6, '\0')) << false
+            << "transparent colour";
+        QTest::newRow("PNG cut short")
+            << bannerPath << banner.chopped(100) << false << "past the end";
+        QTest::newRow("PNG of another size")
+            << QStringLiteral("Form1/Image10@2x.png") << banner << false << "478x60";
+        QImage covered = decoded(banner);
+        covered.setPixel(0, covered.height() - 1, qRgb(0x1C, 0x31, 0x60));
+        QTest::newRow("double-size content at the bottom-left")
+            << bannerPath << encodedPng(covered) << true << "bottom-left pixel 1C3160";
     }
 
     void damagedCopiesAreCaught() {
@@ -195,6 +269,57 @@ private slots:
         QFETCH(QString, cause);
         const Asset& asset = assetAt(path);
         const QString problem = keyed ? keyProblem(bytes, asset) : formatProblem(bytes, asset);
+        QVERIFY2(problem.contains(cause),
+                 qPrintable(QStringLiteral("complaint: \"%1\"").arg(problem)));
+    }
+
+    // The comparison with the designed-size twin, shown to fail on double-size pictures that
+    // are not a redrawing of it.
+    void damagedTwinsAreCaught_data() {
+        QTest::addColumn<QString>("path"); // of the double-size row the copy stands for
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+
+        const QString upPath = QStringLiteral("Form3/BitBtn1@2x.png");
+        const QImage designedUp = decoded(embedded(QStringLiteral("Form3/BitBtn1.bmp")));
+        QTest::newRow("designed pixels doubled")
+            << upPath << encodedPng(designedUp.scaled(designedUp.size() * 2)) << "pixels doubled";
+        QTest::newRow("another drawing of the same size")
+            << upPath << embedded(QStringLiteral("Form3/BitBtn2@2x.png"))
+            << "not the designed drawing";
+        QTest::newRow("a drawing of another size")
+            << upPath << embedded(QStringLiteral("Form1/BitBtn1@2x.png")) << "not twice";
+
+        const QString bannerPath = QStringLiteral("Form1/Image11@2x.png");
+        const QImage banner = decoded(embedded(bannerPath));
+        QImage shifted = banner;
+        shifted.fill(banner.pixel(0, banner.height() - 1));
+        QPainter(&shifted).drawImage(2, 0, banner); // one designed pixel to the right
+        QTest::newRow("drawing shifted by a pixel")
+            << bannerPath << encodedPng(shifted) << "not the designed drawing";
+
+        const QString bandPath = QStringLiteral("Form3/Image12@2x.png");
+        QImage rekeyed = decoded(embedded(bandPath));
+        const QRgb navy = rekeyed.pixel(0, rekeyed.height() - 1);
+        for (int y = 0; y < rekeyed.height(); ++y) {
+            for (int x = 0; x < rekeyed.width(); ++x) {
+                if (rekeyed.pixel(x, y) == navy) {
+                    rekeyed.setPixel(x, y, qRgb(0x00, 0x00, 0x88));
+                }
+            }
+        }
+        QTest::newRow("keyed with another navy")
+            << bandPath << encodedPng(rekeyed) << "bottom-left pixel 000088";
+    }
+
+    void damagedTwinsAreCaught() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const Asset& doubled = assetAt(path);
+        const Asset& designed = *designedTwin(doubled);
+        const QString problem =
+            twinProblem(bytes, doubled, embedded(QLatin1String(designed.path)), designed);
         QVERIFY2(problem.contains(cause),
                  qPrintable(QStringLiteral("complaint: \"%1\"").arg(problem)));
     }

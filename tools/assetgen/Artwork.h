@@ -22,8 +22,11 @@ struct DrawerRegistration {
 //   "calculator": Form1 Image1-Image11 and the glyphs of BitBtn1 and BitBtn2
 //   "icon":       MAINICON.ico, 128, 96, 64, 48 and 32 px, 32 bits per pixel with alpha
 //   "sheets":     Form3 engineering drawing sheets of slides 1-6 (Image1, Image3-Image7)
-//   "resume":     Form3 slides 7-10 (Image8-Image11), background Image2, contact band Image12,
-//                 industries panel Image13 and the glyphs of BitBtn1 and BitBtn2
-inline constexpr const char* kAllGroups[] = {"calculator", "icon", "sheets", "resume"};
+//   "photos":     Form3 slides 7-10 (Image8-Image11), rendered scenes that take a while
+//   "resume":     Form3 background Image2, contact band Image12, industries panel Image13 and the
+//                 glyphs of BitBtn1 and BitBtn2
+// The pictures shown unscaled ("calculator" and "resume") are drawn twice: at the designed size
+// and, for high-density screens, at twice the pixels ("Form1/Image9@2x.png").
+inline constexpr const char* kAllGroups[] = {"calculator", "icon", "sheets", "photos", "resume"};
 
 } // namespace assetgen

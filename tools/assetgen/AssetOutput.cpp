@@ -1,9 +1,12 @@
 #include "AssetOutput.h"
 
 #include "LittleEndian.h"
+#include "Resolution.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
@@ -79,6 +82,33 @@ void AssetOutput::bitmap(const QString& relativePath, const QImage& source, QSiz
         out.append(row);
     }
     writeFile(prepare(relativePath), out);
+}
+
+void AssetOutput::png(const QString& relativePath, const QImage& source, QSize expectedSize,
+                      int scale) {
+    requireSize(source, expectedSize, relativePath);
+    // Without alpha the writer stores three 8-bit channels per pixel.
+    QImage image = source.convertToFormat(QImage::Format_RGB32);
+    constexpr int kDotsPerMetreAt96Dpi = 3780;
+    image.setDotsPerMeterX(kDotsPerMetreAt96Dpi * scale);
+    image.setDotsPerMeterY(kDotsPerMetreAt96Dpi * scale);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(0); // the smallest file: zlib level 9
+    if (!writer.write(image)) {
+        fail(QStringLiteral("cannot encode %1: %2").arg(relativePath, writer.errorString()));
+    }
+    writeFile(prepare(relativePath), bytes);
+}
+
+void AssetOutput::unscaled(const QString& name, const QImage& image, QSize logicalSize, int scale) {
+    if (scale == 1) {
+        bitmap(name + QStringLiteral(".bmp"), image, logicalSize);
+    } else {
+        png(scaledName(name, scale) + QStringLiteral(".png"), image, logicalSize * scale, scale);
+    }
 }
 
 void AssetOutput::jpeg(const QString& relativePath, const QImage& source, QSize expectedSize,

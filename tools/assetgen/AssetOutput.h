@@ -16,6 +16,14 @@ public:
     // `relativePath` is e.g. "Form1/Image9.bmp". Fails loudly on a size mismatch.
     void bitmap(const QString& relativePath, const QImage& image, QSize expectedSize);
 
+    // 24-bit RGB PNG: no alpha, no palette, at zlib's highest compression. The pixel density
+    // it records is 96 dpi times `scale`.
+    void png(const QString& relativePath, const QImage& image, QSize expectedSize, int scale);
+
+    // A picture shown unscaled, drawn at `scale` over a designed size of `logicalSize`: the
+    // designed size as the bitmap "<name>.bmp", larger scales as "<name>@<scale>x.png".
+    void unscaled(const QString& name, const QImage& image, QSize logicalSize, int scale);
+
     // Baseline JPEG with three colour components (YCbCr), fixed quality, so reruns give the
     // same bytes.
     void jpeg(const QString& relativePath, const QImage& image, QSize expectedSize,

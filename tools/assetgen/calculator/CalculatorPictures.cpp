@@ -7,6 +7,7 @@
 #include "PencilGlyph.h"
 #include "PipeDiagram.h"
 #include "PipeThumbnail.h"
+#include "Resolution.h"
 #include "SteelTexture.h"
 
 namespace assetgen::calculator {
@@ -20,26 +21,33 @@ struct SchedulePictures {
 };
 
 constexpr SchedulePictures kSchedules[] = {
-    {"Form1/Image1.bmp", 40.0, "Form1/Image6.bmp", {60, 290}}, // Sch 10
-    {"Form1/Image2.bmp", 36.0, "Form1/Image5.bmp", {56, 290}}, // Sch 40
-    {"Form1/Image3.bmp", 33.0, "Form1/Image7.bmp", {61, 294}}, // Sch STD
-    {"Form1/Image4.bmp", 27.0, "Form1/Image8.bmp", {59, 292}}, // Sch 80
+    {"Form1/Image1", 40.0, "Form1/Image6", {60, 290}}, // Sch 10
+    {"Form1/Image2", 36.0, "Form1/Image5", {56, 290}}, // Sch 40
+    {"Form1/Image3", 33.0, "Form1/Image7", {61, 294}}, // Sch STD
+    {"Form1/Image4", 27.0, "Form1/Image8", {59, 292}}, // Sch 80
 };
 
-void drawCalculatorPictures(AssetOutput& out) {
-    const QImage steel = brushedSteel();
-    out.bitmap(QStringLiteral("Form1/Image9.bmp"), steel, {384, 376});
+void drawAtScale(AssetOutput& out, int scale) {
+    const QImage steel = brushedSteel(scale);
+    out.unscaled(QStringLiteral("Form1/Image9"), steel, {384, 376}, scale);
     for (const SchedulePictures& schedule : kSchedules) {
-        out.bitmap(QString::fromLatin1(schedule.thumbnail), pipeThumbnail(schedule.holeDiameter),
-                   {55, 55});
+        out.unscaled(QString::fromLatin1(schedule.thumbnail),
+                     pipeThumbnail(schedule.holeDiameter, scale), {55, 55}, scale);
         const double boreRatio = schedule.holeDiameter / kThumbnailOuterDiameter;
-        out.bitmap(QString::fromLatin1(schedule.diagram),
-                   pipeDiagram(boreRatio, schedule.diagramOnWindow, steel), {273, 145});
+        out.unscaled(QString::fromLatin1(schedule.diagram),
+                     pipeDiagram(boreRatio, schedule.diagramOnWindow, steel, scale), {273, 145},
+                     scale);
     }
-    out.bitmap(QStringLiteral("Form1/Image10.bmp"), cogEmblem(), {48, 48});
-    out.bitmap(QStringLiteral("Form1/Image11.bmp"), nameBanner(), {239, 30});
-    out.bitmap(QStringLiteral("Form1/BitBtn1.bmp"), pencilGlyph(), {32, 32});
-    out.bitmap(QStringLiteral("Form1/BitBtn2.bmp"), inspectionGlyph(), {34, 34});
+    out.unscaled(QStringLiteral("Form1/Image10"), cogEmblem(scale), {48, 48}, scale);
+    out.unscaled(QStringLiteral("Form1/Image11"), nameBanner(scale), {239, 30}, scale);
+    out.unscaled(QStringLiteral("Form1/BitBtn1"), pencilGlyph(scale), {32, 32}, scale);
+    out.unscaled(QStringLiteral("Form1/BitBtn2"), inspectionGlyph(scale), {34, 34}, scale);
+}
+
+void drawCalculatorPictures(AssetOutput& out) {
+    for (const int scale : kScales) {
+        drawAtScale(out, scale);
+    }
 }
 
 const DrawerRegistration registration{"calculator", &drawCalculatorPictures};

@@ -1,6 +1,7 @@
 #include "CogEmblem.h"
 
 #include "KeyedPicture.h"
+#include "Resolution.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -73,8 +74,8 @@ QLinearGradient steelBlue(bool raised) {
 
 } // namespace
 
-QImage cogEmblem() {
-    QImage content = transparentCanvas(kSize, kSize);
+QImage cogEmblem(int scale) {
+    QImage content = transparentCanvas({kSize, kSize}, scale);
     QPainter painter(&content);
     painter.setRenderHint(QPainter::Antialiasing);
 

@@ -5,7 +5,7 @@
 
 namespace assetgen::calculator {
 
-// 48 x 48, keyed on white: a steel-blue cog wheel.
-QImage cogEmblem();
+// 48 x 48 logical pixels at `scale`, keyed on white: a steel-blue cog wheel.
+QImage cogEmblem(int scale);
 
 } // namespace assetgen::calculator

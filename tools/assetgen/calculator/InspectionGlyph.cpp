@@ -1,6 +1,7 @@
 #include "InspectionGlyph.h"
 
 #include "KeyedPicture.h"
+#include "Resolution.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -115,8 +116,8 @@ void drawLens(QPainter& painter) {
 
 } // namespace
 
-QImage inspectionGlyph() {
-    QImage content = transparentCanvas(kSize, kSize);
+QImage inspectionGlyph(int scale) {
+    QImage content = transparentCanvas({kSize, kSize}, scale);
     QPainter painter(&content);
     painter.setRenderHint(QPainter::Antialiasing);
     drawInstrument(painter);

@@ -5,7 +5,8 @@
 
 namespace assetgen::calculator {
 
-// 34 x 34, keyed on white: a magnifying glass over a dark instrument box with a green light.
-QImage inspectionGlyph();
+// 34 x 34 logical pixels at `scale`, keyed on white: a magnifying glass over a dark instrument box
+// with a green light.
+QImage inspectionGlyph(int scale);
 
 } // namespace assetgen::calculator

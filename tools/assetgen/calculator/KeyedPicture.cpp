@@ -40,10 +40,4 @@ QImage keyedOver(const QImage& content, QColor backdrop, QRgb key, const QString
     return keyedOver(content, under, key, name);
 }
 
-QImage transparentCanvas(int width, int height) {
-    QImage canvas(width, height, QImage::Format_ARGB32);
-    canvas.fill(Qt::transparent);
-    return canvas;
-}
-
 } // namespace assetgen::calculator

@@ -16,7 +16,4 @@ inline const QColor kButtonFace{0xF0, 0xF0, 0xF0};
 QImage keyedOver(const QImage& content, const QImage& backdrop, QRgb key, const QString& name);
 QImage keyedOver(const QImage& content, QColor backdrop, QRgb key, const QString& name);
 
-// A transparent canvas to draw keyed content on.
-QImage transparentCanvas(int width, int height);
-
 } // namespace assetgen::calculator

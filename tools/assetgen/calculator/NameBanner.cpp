@@ -1,6 +1,7 @@
 #include "NameBanner.h"
 
 #include "KeyedPicture.h"
+#include "Resolution.h"
 
 #include <QFont>
 #include <QPainter>
@@ -8,8 +9,8 @@
 
 namespace assetgen::calculator {
 
-QImage nameBanner() {
-    QImage content = transparentCanvas(239, 30);
+QImage nameBanner(int scale) {
+    QImage content = transparentCanvas({239, 30}, scale);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(24);
     font.setWeight(QFont::Bold);

@@ -5,7 +5,7 @@
 
 namespace assetgen::calculator {
 
-// 239 x 30, keyed on cyan: "VORDEK ENGINEERING" in dark lettering.
-QImage nameBanner();
+// 239 x 30 logical pixels at `scale`, keyed on cyan: "VORDEK ENGINEERING" in dark lettering.
+QImage nameBanner(int scale);
 
 } // namespace assetgen::calculator

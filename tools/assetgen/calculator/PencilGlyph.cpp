@@ -1,6 +1,7 @@
 #include "PencilGlyph.h"
 
 #include "KeyedPicture.h"
+#include "Resolution.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -113,8 +114,8 @@ void drawPencil(QPainter& painter) {
 
 } // namespace
 
-QImage pencilGlyph() {
-    QImage content = transparentCanvas(kSize, kSize);
+QImage pencilGlyph(int scale) {
+    QImage content = transparentCanvas({kSize, kSize}, scale);
     QPainter painter(&content);
     painter.setRenderHint(QPainter::Antialiasing);
 

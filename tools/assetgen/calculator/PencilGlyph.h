@@ -5,7 +5,7 @@
 
 namespace assetgen::calculator {
 
-// 32 x 32, keyed on white: a pencil writing on a tilted notepad.
-QImage pencilGlyph();
+// 32 x 32 logical pixels at `scale`, keyed on white: a pencil writing on a tilted notepad.
+QImage pencilGlyph(int scale);
 
 } // namespace assetgen::calculator

@@ -1,6 +1,7 @@
 #include "PipeDiagram.h"
 
 #include "KeyedPicture.h"
+#include "Resolution.h"
 #include "SteelTexture.h"
 
 #include <QLinearGradient>
@@ -159,8 +160,8 @@ void drawLengthDimension(QPainter& painter) {
 
 } // namespace
 
-QImage pipeDiagram(double boreRatio, QPoint componentOnWindow, const QImage& steel) {
-    QImage content = transparentCanvas(kWidth, kHeight);
+QImage pipeDiagram(double boreRatio, QPoint componentOnWindow, const QImage& steel, int scale) {
+    QImage content = transparentCanvas({kWidth, kHeight}, scale);
     QPainter painter(&content);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-componentOnWindow);
@@ -170,8 +171,8 @@ QImage pipeDiagram(double boreRatio, QPoint componentOnWindow, const QImage& ste
     drawLengthDimension(painter);
     painter.end();
 
-    const QImage underneath =
-        steel.copy(QRect(componentOnWindow - kSteelOnWindow, QSize(kWidth, kHeight)));
+    const QImage underneath = steel.copy(
+        QRect((componentOnWindow - kSteelOnWindow) * scale, QSize(kWidth, kHeight) * scale));
     return keyedOver(content, underneath, qRgb(0, 0, 0), QStringLiteral("pipe diagram"));
 }
 

@@ -1,15 +1,16 @@
 #include "PipeThumbnail.h"
 
+#include "Resolution.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace assetgen::calculator {
 
-QImage pipeThumbnail(double holeDiameter) {
+QImage pipeThumbnail(double holeDiameter, int scale) {
     constexpr int kSize = 55;
     constexpr QPointF kCentre{kSize / 2.0, kSize / 2.0};
-    QImage image(kSize, kSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image = opaqueCanvas({kSize, kSize}, scale, Qt::black);
 
     QPainterPath ring;
     ring.setFillRule(Qt::OddEvenFill);
@@ -20,7 +21,12 @@ QImage pipeThumbnail(double holeDiameter) {
     painter.fillPath(ring, Qt::white);
     painter.end();
 
-    image.setPixel(kSize / 2, kSize / 2, qRgb(0x00, 0xFF, 0xFF));
+    // The centre mark covers one logical pixel, unsmoothed.
+    for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) {
+            image.setPixel(kSize / 2 * scale + dx, kSize / 2 * scale + dy, qRgb(0x00, 0xFF, 0xFF));
+        }
+    }
     return image;
 }
 

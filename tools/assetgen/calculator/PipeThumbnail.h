@@ -8,7 +8,8 @@ namespace assetgen::calculator {
 // Outer diameter of every thumbnail's ring, in pixels.
 inline constexpr double kThumbnailOuterDiameter = 45.0;
 
-// 55 x 55: a white ring with a hole of `holeDiameter` pixels and a cyan centre mark, on black.
-QImage pipeThumbnail(double holeDiameter);
+// 55 x 55 logical pixels at `scale`: a white ring with a hole of `holeDiameter` pixels and a cyan
+// centre mark, on black.
+QImage pipeThumbnail(double holeDiameter, int scale);
 
 } // namespace assetgen::calculator

@@ -10,6 +10,7 @@ namespace assetgen::calculator {
 // they land on.
 inline constexpr QPoint kSteelOnWindow{8, 72};
 
-QImage brushedSteel();
+// 384 x 376 logical pixels at `scale`.
+QImage brushedSteel(int scale);
 
 } // namespace assetgen::calculator

@@ -1,6 +1,7 @@
 // The glyphs of the next and previous buttons: a glossy green disc with a white arrow, on the
 // white key.
 #include "KeyedArtwork.h"
+#include "Resolution.h"
 #include "ResumePictures.h"
 
 #include <QLinearGradient>
@@ -10,10 +11,9 @@
 
 namespace assetgen::resume {
 
-QImage arrowBadge(Arrow arrow) {
+QImage arrowBadge(Arrow arrow, int scale) {
     constexpr int kWidth = 38, kHeight = 39;
-    QImage content(kWidth, kHeight, QImage::Format_ARGB32);
-    content.fill(Qt::transparent);
+    QImage content = transparentCanvas({kWidth, kHeight}, scale);
     QPainter p(&content);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(19, 19);
@@ -69,8 +69,7 @@ QImage arrowBadge(Arrow arrow) {
     p.end();
 
     // The glyph shows on a light grey button face.
-    QImage face(kWidth, kHeight, QImage::Format_RGB32);
-    face.fill(QColor(0xe4, 0xe2, 0xde));
+    const QImage face = opaqueCanvas({kWidth, kHeight}, scale, QColor(0xe4, 0xe2, 0xde));
     return keyedOver(content, face, {0, 0}, qRgb(255, 255, 255));
 }
 

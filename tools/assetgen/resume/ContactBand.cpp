@@ -1,6 +1,7 @@
 // The contact band along the foot of the résumé window: the company's name, web address,
 // e-mail, telephone and fax in white, on the navy key.
 #include "KeyedArtwork.h"
+#include "Resolution.h"
 #include "ResumePictures.h"
 
 #include <QFont>
@@ -8,9 +9,8 @@
 
 namespace assetgen::resume {
 
-QImage contactBand(const QImage& windowBackdrop) {
-    QImage content(509, 50, QImage::Format_ARGB32);
-    content.fill(Qt::transparent);
+QImage contactBand(const QImage& windowBackdrop, int scale) {
+    QImage content = transparentCanvas({509, 50}, scale);
     QPainter p(&content);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont font(QStringLiteral("Liberation Sans"));
@@ -27,7 +27,7 @@ QImage contactBand(const QImage& windowBackdrop) {
     p.drawText(QRect(0, 23, 509, 20), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("Tel: 021-555 0147") + dot + QStringLiteral("Fax: 021-555 0148"));
     p.end();
-    return keyedOver(content, windowBackdrop, {61, 342}, qRgb(0, 0, 0x80));
+    return keyedOver(content, windowBackdrop, QPoint(61, 342) * scale, qRgb(0, 0, 0x80));
 }
 
 } // namespace assetgen::resume

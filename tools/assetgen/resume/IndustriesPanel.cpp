@@ -1,6 +1,7 @@
 // The panel beside the slides naming the industries served, in yellow Persian lettering on
 // the navy key.
 #include "KeyedArtwork.h"
+#include "Resolution.h"
 #include "ResumePictures.h"
 
 #include <QFont>
@@ -9,14 +10,13 @@
 
 namespace assetgen::resume {
 
-QImage industriesPanel(const QImage& windowBackdrop) {
+QImage industriesPanel(const QImage& windowBackdrop, int scale) {
     constexpr int kWidth = 112, kHeight = 182, kLines = 6;
     const char* const industries[kLines] = {
         "کارخانجات سيمان", "کارخانجات آرد",   "توليد آسفالت",
         "معادن",           "ذوب آهن و فولاد", "ترمينالهاي بارگيري ...",
     };
-    QImage content(kWidth, kHeight, QImage::Format_ARGB32);
-    content.fill(Qt::transparent);
+    QImage content = transparentCanvas({kWidth, kHeight}, scale);
     QPainter p(&content);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setLayoutDirection(Qt::RightToLeft);
@@ -36,7 +36,7 @@ QImage industriesPanel(const QImage& windowBackdrop) {
                    option);
     }
     p.end();
-    return keyedOver(content, windowBackdrop, {472, 88}, qRgb(0, 0, 0x80));
+    return keyedOver(content, windowBackdrop, QPoint(472, 88) * scale, qRgb(0, 0, 0x80));
 }
 
 } // namespace assetgen::resume
