@@ -180,9 +180,13 @@ private slots:
     void bevelIsAHighlightRowOverAShadowRow() {
         const QImage shot = Form3->grab(Form3->ui.Bevel1->geometry()).toImage();
         const QPalette palette = Form3->ui.Bevel1->palette();
+        // Each logical row is as many device rows as the screen's ratio.
+        const int ratio = qRound(shot.devicePixelRatio());
         for (int x = 0; x < shot.width(); x += 7) {
-            QCOMPARE(shot.pixel(x, 0), palette.color(QPalette::Light).rgb());
-            QCOMPARE(shot.pixel(x, 1), palette.color(QPalette::Dark).rgb());
+            for (int row = 0; row < ratio; ++row) {
+                QCOMPARE(shot.pixel(x, row), palette.color(QPalette::Light).rgb());
+                QCOMPARE(shot.pixel(x, ratio + row), palette.color(QPalette::Dark).rgb());
+            }
         }
     }
 
