@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the real program under Xvfb, at one and at two device
+# pixels per logical pixel: docs/calculator.png after computing 4 pieces of 6" Sch 80, 6000 mm
+# long, docs/gallery.png and docs/slide.png (slide 10), and the same with @2x in their names.
+#   tools/docs-screenshots.sh [build folder]        (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 2560x2048x24" "$0" "$@"
+fi
+source tests/e2e/lib.sh
+
+# Clicks at a position given in the window's logical pixels.
+click_logical() {
+    xdotool mousemove --window "$1" "$(($2 * scale))" "$(($3 * scale))" click 1
+    sleep 0.2
+}
+
+shoot() {
+    scale="$1"
+    local suffix="$2" pid calculator resume
+    QT_SCALE_FACTOR="$scale" "$build/app/pipeweight" &
+    pid=$!
+    calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
+    sleep 0.5
+    click_logical "$calculator" 339 123           # the Sch 80 thumbnail
+    click_logical "$calculator" 160 170           # the size box's text
+    xdotool key ctrl+a type 6
+    xdotool key Tab ctrl+a type 6000
+    xdotool key Tab ctrl+a type 4
+    click_logical "$calculator" 308 197           # " Calc."
+    sleep 0.3
+    import -window "$calculator" "docs/calculator$suffix.png"
+    click_logical "$calculator" 344 36            # "VORDEK"
+    resume=$(wait_for_window Resume)
+    sleep 0.5
+    import -window "$resume" "docs/gallery$suffix.png"
+    click_logical "$resume" 462 182               # previous: slide 10
+    sleep 0.3
+    import -window "$resume" "docs/slide$suffix.png"
+    "$build/tests/e2e/xdelete" "$resume"
+    sleep 0.3
+    "$build/tests/e2e/xdelete" "$calculator"
+    wait_for_exit "$pid"
+}
+
+shoot 1 ""
+shoot 2 "@2x"
