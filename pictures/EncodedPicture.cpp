@@ -30,15 +30,10 @@ QSize EncodedPicture::jpegSize() {
     return jpegSize_;
 }
 
-const QImage& EncodedPicture::atScale(int eighths) {
+QImage EncodedPicture::atScale(int eighths) {
     readOnce();
-    const int scale = jpeg_ ? eighths : 8;
-    auto found = decoded_.find(scale);
-    if (found == decoded_.end()) {
-        const QImage image = jpeg_ ? decodeJpeg(data_, scale) : decodeBitmap(data_);
-        found = decoded_.emplace(scale, keyed_ ? withKeyColourDropped(image) : image).first;
-    }
-    return found->second;
+    const QImage image = jpeg_ ? decodeJpeg(data_, eighths) : decodeBitmap(data_);
+    return keyed_ ? withKeyColourDropped(image) : image;
 }
 
 } // namespace pictures

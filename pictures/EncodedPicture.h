@@ -1,11 +1,11 @@
-// One picture file, read when first needed and decoded once for each scale asked for.
+// One picture file, read when first needed and decoded whenever asked: whoever draws it keeps
+// what it draws, so no decoded copy is held here beside it.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <map>
 
 namespace pictures {
 
@@ -24,7 +24,7 @@ public:
     QSize jpegSize();
 
     // The picture at `eighths`/8 of its size (JPEG) or at its own size (anything else).
-    const QImage& atScale(int eighths);
+    QImage atScale(int eighths);
 
 private:
     void readOnce();
@@ -35,7 +35,6 @@ private:
     bool read_ = false;
     QByteArray data_;
     QSize jpegSize_;
-    std::map<int, QImage> decoded_;
 };
 
 } // namespace pictures

@@ -24,41 +24,43 @@ QImage smoothlyScaled(const QImage& image, QSize size) {
 PictureSource::PictureSource(const QString& path, bool keyed)
     : own_(path, keyed), doubleSize_(doubleSizePath(path), keyed) {}
 
-const QImage& PictureSource::ownSize(qreal ratio) {
+QImage PictureSource::ownSize(qreal ratio) {
     if (ratio <= 1) {
         return own_.atScale(8);
     }
-    if (ratio != ratio_) {
-        ratio_ = ratio;
-        atRatio_ = atRatio(ratio);
-        atRatio_.setDevicePixelRatio(ratio);
-    }
-    return atRatio_;
+    QImage image = atRatio(ratio);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 QImage PictureSource::atRatio(qreal ratio) {
     if (doubleSize_.exists()) {
-        const bool jpeg = doubleSize_.isJpeg();
-        const QSize drawnSize = jpeg ? doubleSize_.jpegSize() : doubleSize_.atScale(8).size();
-        const QSize wanted = timesRatio(drawnSize / 2, ratio);
-        const QImage& drawn = doubleSize_.atScale(jpeg ? jpegScaleInEighths(drawnSize, wanted) : 8);
-        if (!drawn.isNull()) {
-            return smoothlyScaled(drawn, wanted);
+        if (doubleSize_.isJpeg()) {
+            const QSize drawnSize = doubleSize_.jpegSize();
+            const QSize wanted = timesRatio(drawnSize / 2, ratio);
+            const QImage drawn = doubleSize_.atScale(jpegScaleInEighths(drawnSize, wanted));
+            if (!drawn.isNull()) {
+                return smoothlyScaled(drawn, wanted);
+            }
+        } else if (const QImage drawn = doubleSize_.atScale(8); !drawn.isNull()) {
+            return smoothlyScaled(drawn, timesRatio(drawn.size() / 2, ratio));
         }
     }
-    const QImage& picture = own_.atScale(8);
+    const QImage picture = own_.atScale(8);
     return picture.isNull() ? picture : smoothlyScaled(picture, timesRatio(picture.size(), ratio));
 }
 
-const QImage& PictureSource::forStretching(QSize shown) {
+QImage PictureSource::forStretching(QSize shown) {
     if (own_.isJpeg()) {
         const QSize size = own_.jpegSize();
         return own_.atScale(size.isEmpty() ? 8 : jpegScaleInEighths(size, shown));
     }
-    const QImage& picture = own_.atScale(8);
+    const QImage picture = own_.atScale(8);
     if ((shown.width() > picture.width() || shown.height() > picture.height()) &&
-        doubleSize_.exists() && !doubleSize_.atScale(8).isNull()) {
-        return doubleSize_.atScale(8);
+        doubleSize_.exists()) {
+        if (const QImage drawn = doubleSize_.atScale(8); !drawn.isNull()) {
+            return drawn;
+        }
     }
     return picture;
 }

@@ -10,10 +10,10 @@
 
 namespace pictures {
 
-// A picture file and the double-size drawing beside it (see doubleSizePath), decoded when
-// first needed. On a screen of one device pixel per logical pixel only the picture's own file
-// is read, exactly as it is; on a denser one the double-size drawing is used, so that nothing
-// is ever drawn by repeating pixels.
+// A picture file and the double-size drawing beside it (see doubleSizePath), decoded afresh
+// on each call: the caller keeps what it draws. On a screen of one device pixel per logical pixel
+// only the picture's own file is read, exactly as it is; on a denser one the double-size drawing is
+// used, so that nothing is ever drawn by repeating pixels.
 class PictureSource {
 public:
     PictureSource() = default;
@@ -23,20 +23,18 @@ public:
     // pixel. At 1, the file's own pixels. Above 1, the double-size drawing, smooth-scaled to
     // the ratio unless that is 2, or where there is none the picture itself smooth-scaled; the
     // image's devicePixelRatio() is then `ratio`.
-    const QImage& ownSize(qreal ratio = 1);
+    QImage ownSize(qreal ratio = 1);
 
     // The picture decoded to be stretched to `shown` device pixels: a JPEG at the smallest DCT
     // scale at least that large, a bitmap at its own size or, where `shown` is larger than
-    // that, its double-size drawing. Each scale is decoded once.
-    const QImage& forStretching(QSize shown);
+    // that, its double-size drawing.
+    QImage forStretching(QSize shown);
 
 private:
     QImage atRatio(qreal ratio);
 
     EncodedPicture own_;
     EncodedPicture doubleSize_;
-    qreal ratio_ = 0;
-    QImage atRatio_;
 };
 
 } // namespace pictures

@@ -11,6 +11,7 @@ BitmapButton::BitmapButton(QWidget* parent) : QPushButton(parent) {}
 void BitmapButton::setGlyph(const QString& path) {
     glyph_ = path;
     glyphSource_ = pictures::PictureSource(path, true);
+    glyphRatio_ = 0;
     update();
 }
 
@@ -25,7 +26,11 @@ void BitmapButton::setSpacing(int spacing) {
 }
 
 const QImage& BitmapButton::glyphImage() const {
-    return glyphSource_.ownSize(devicePixelRatioF());
+    if (const qreal ratio = devicePixelRatioF(); ratio != glyphRatio_) {
+        glyphRatio_ = ratio;
+        glyphImage_ = glyphSource_.ownSize(ratio);
+    }
+    return glyphImage_;
 }
 
 QSize BitmapButton::glyphSize() const {

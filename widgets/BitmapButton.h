@@ -50,6 +50,8 @@ private:
     GlyphPlacement placement_ = GlyphLeft;
     int spacing_ = 4;
     mutable pictures::PictureSource glyphSource_;
+    mutable QImage glyphImage_;
+    mutable qreal glyphRatio_ = 0;
 };
 
 } // namespace widgets

@@ -43,6 +43,7 @@ bool PictureBox::eventFilter(QObject* watched, QEvent* event) {
 void PictureBox::forgetImage() {
     source_ = pictures::PictureSource(picture_, transparent_);
     drawn_ = QPixmap();
+    drawnValid_ = false;
     update();
 }
 
@@ -61,14 +62,19 @@ QImage PictureBox::image() {
 
 const QPixmap& PictureBox::drawn() {
     const qreal ratio = devicePixelRatioF();
-    const QImage picture = image();
-    const QSize shown = stretch_ ? inDevicePixels(size(), ratio) : picture.size();
-    if (drawn_.size() != shown || drawnFrom_ != picture.cacheKey() || drawnRatio_ != ratio) {
-        drawnFrom_ = picture.cacheKey();
+    // A picture shown at its own size is the same whatever the box's size.
+    const QSize boxSize = stretch_ ? size() : QSize();
+    if (!drawnValid_ || drawnRatio_ != ratio || drawnBoxSize_ != boxSize) {
+        drawnValid_ = true;
         drawnRatio_ = ratio;
-        drawn_ = picture.isNull() ? QPixmap()
-                                  : QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation));
+        drawnBoxSize_ = boxSize;
+        QImage picture = image();
+        if (stretch_ && !picture.isNull()) {
+            picture = picture.scaled(inDevicePixels(size(), ratio), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+        }
+        // The decoded picture goes into the pixmap as it is; none is kept beside it.
+        drawn_ = picture.isNull() ? QPixmap() : QPixmap::fromImage(std::move(picture));
         drawn_.setDevicePixelRatio(ratio);
     }
     return drawn_;

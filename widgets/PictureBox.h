@@ -38,7 +38,8 @@ public:
     void setFillsParent(bool fills);
 
     // The picture decoded for the box's present size on its present screen, before any
-    // smooth scaling to the box (a null image when it cannot be decoded).
+    // smooth scaling to the box (a null image when it cannot be decoded). Decoded afresh: the
+    // box itself keeps only what it draws.
     QImage image();
 
     // Decodes and scales the picture for the box's present size now rather than at its first
@@ -56,8 +57,8 @@ protected:
 
 private:
     void forgetImage();
-    // The picture as it goes on the screen: scaled smoothly once for each size of the box and
-    // each screen resolution.
+    // The picture as it goes on the screen: decoded and scaled smoothly once for each size of
+    // the box and each screen resolution.
     const QPixmap& drawn();
 
     QString picture_;
@@ -67,8 +68,9 @@ private:
     bool pressed_ = false;
     pictures::PictureSource source_;
     QPixmap drawn_;
-    qint64 drawnFrom_ = 0;
+    bool drawnValid_ = false;
     qreal drawnRatio_ = 0;
+    QSize drawnBoxSize_;
 };
 
 } // namespace widgets
