@@ -11,8 +11,13 @@ namespace {
 constexpr int kMaxWidth = 255;
 constexpr int kMaxDecimals = 216;
 // Magnitudes from 10^36 up are written in exponent form.
-constexpr int kLargestFixedPower = 35;
-// The scaled magnitude times 10^17 gives its leading 18 decimal digits.
+constexpr int kSmallestExponentFormPower = 36;
+// The largest power of ten in the extended range.
+constexpr int kLargestPower = 4932;
+// Scaling brings a magnitude below this.
+constexpr Extended kScaledLimit = 16;
+// The scaled magnitude times 10^17 gives its leading 18 decimal digits, 19 when it is 10 or
+// more.
 constexpr int kExpansionFractionDigits = 17;
 
 std::string padLeft(std::string text, int width) {
@@ -50,26 +55,32 @@ bool roundToLength(std::string& digits, std::size_t keep) {
     return digits.size() > before;
 }
 
-// The decimal power p with 10^p <= magnitude < 10^(p+1), for magnitude >= 10, decided against
-// the same extended powers that the scaling divides by.
-int decimalPower(Extended magnitude) {
-    int power = std::clamp(static_cast<int>(std::floor(std::log10(magnitude))), 1, 4932);
-    while (power < 4932 && detail::powerOfTen(power + 1) <= magnitude) {
+Extended scaledBy(Extended magnitude, int power) {
+    return power == 0 ? magnitude : magnitude / detail::powerOfTen(power);
+}
+
+// The smallest power p for which the magnitude divided by 10^p lies below 16, decided on the
+// same extended quotient that the expansion is taken from.
+int scalingPower(Extended magnitude) {
+    int power =
+        magnitude < kScaledLimit
+            ? 0
+            : std::clamp(static_cast<int>(std::log10(magnitude / kScaledLimit)), 0, kLargestPower);
+    while (power < kLargestPower && scaledBy(magnitude, power) >= kScaledLimit) {
         ++power;
     }
-    while (power > 1 && detail::powerOfTen(power) > magnitude) {
+    while (power > 0 && scaledBy(magnitude, power - 1) < kScaledLimit) {
         --power;
     }
     return power;
 }
 
-// The leading decimal digits of the magnitude: scaled by 10^-power into [1, 10) (or left as
-// it is below 10), times 10^17, rounded to an integer with ties to even. 18 digits, 19 when
-// the rounding carried into a new digit; fewer below 1.
+// The leading decimal digits of the magnitude divided by 10^power, times 10^17, rounded to an
+// integer with ties to even: 18 digits for a quotient in [1, 10), 19 in [10, 16), fewer below
+// 1.
 std::string leadingDigits(Extended magnitude, int power) {
-    const Extended scaled = power == 0 ? magnitude : magnitude / detail::powerOfTen(power);
     const Extended expansion =
-        std::nearbyint(scaled * detail::powerOfTen(kExpansionFractionDigits));
+        std::nearbyint(scaledBy(magnitude, power) * detail::powerOfTen(kExpansionFractionDigits));
     return std::to_string(static_cast<std::uint64_t>(expansion));
 }
 
@@ -104,7 +115,7 @@ std::string fixedForm(bool negative, const std::string& expansion, int power, in
 
 std::string exponentForm(bool negative, std::string digits, int power, int width) {
     const auto significant = static_cast<std::size_t>(std::max(2, std::min(18, width - 8)));
-    // An expansion that carried to 19 digits stands for 10.0..., one power up.
+    // A 19-digit expansion stands for a quotient of 10 or more, one power up.
     power += static_cast<int>(digits.size()) - (kExpansionFractionDigits + 1);
     if (roundToLength(digits, significant)) {
         digits.pop_back();
@@ -134,9 +145,9 @@ std::string floatToFixed(Extended value, int width, int decimals) {
     }
     const bool negative = std::signbit(value);
     const Extended magnitude = std::fabs(value);
-    const int power = magnitude < 10 ? 0 : decimalPower(magnitude);
+    const int power = scalingPower(magnitude);
     const std::string digits = leadingDigits(magnitude, power);
-    if (power > kLargestFixedPower) {
+    if (magnitude >= detail::powerOfTen(kSmallestExponentFormPower)) {
         return padLeft(exponentForm(negative, digits, power, width), width);
     }
     return padLeft(fixedForm(negative, digits, power, decimals), width);

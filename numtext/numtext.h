@@ -46,7 +46,8 @@ std::int32_t textToInt(std::string_view text);
 std::string intToText(std::int32_t value);
 
 // The value with `decimals` decimals (full stop as the decimal point, rounding half away from
-// zero on its 18-digit decimal expansion), padded with blanks on the left to `width`
+// zero on its decimal expansion: the magnitude scaled by a power of ten to below 16 gives 18
+// digits, 19 when it scaled to 10 or more), padded with blanks on the left to `width`
 // characters and never cut. Magnitudes from 10^36 up are written in exponent form; NaN and
 // infinities as Nan, +Inf and -Inf. Width is limited to 0..255 and decimals to 0..216, which
 // keeps every text within 255 characters; arguments outside are brought to the nearest limit.

@@ -1,6 +1,7 @@
 // The résumé window driven with real clicks and keys through its slide transitions.
 #include "ProgramWindows.h"
 #include "RealInput.h"
+#include "SlideCatalogue.h"
 
 #include <QSignalSpy>
 
@@ -10,46 +11,12 @@ Ui::TForm3& ui() {
     return Form3->ui;
 }
 
-struct SlideParts {
-    widgets::PictureBox* picture;
-    widgets::AutoSizeLabel* title;
-    widgets::AutoSizeLabel* subtitle;
-    QPoint thumbnail;
-};
-
 SlideParts slide(int number) {
-    Ui::TForm3& u = ui();
-    const SlideParts parts[] = {
-        {u.Image1, u.TntLabel16, u.TntLabel17, {8, 8}},
-        {u.Image3, u.TntLabel13, u.TntLabel12, {8, 64}},
-        {u.Image4, u.TntLabel14, u.TntLabel18, {8, 120}},
-        {u.Image5, u.TntLabel19, u.TntLabel20, {8, 176}},
-        {u.Image6, u.TntLabel21, u.TntLabel22, {8, 232}},
-        {u.Image7, u.TntLabel23, u.TntLabel24, {200, 8}},
-        {u.Image8, u.TntLabel25, u.TntLabel26, {200, 64}},
-        {u.Image9, u.TntLabel27, u.TntLabel28, {200, 120}},
-        {u.Image10, u.TntLabel29, u.TntLabel30, {200, 176}},
-        {u.Image11, u.TntLabel31, u.TntLabel32, {200, 232}},
-    };
-    return parts[number - 1];
-}
-
-const QRect kViewingBox(8, 8, 425, 313);
-
-// The components that are neither buttons nor the text field, bottom to top.
-QList<QWidget*> graphicsInStackingOrder() {
-    QList<QWidget*> graphics;
-    for (QObject* child : Form3->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && !widget->isWindow() && widget->focusPolicy() == Qt::NoFocus) {
-            graphics.append(widget);
-        }
-    }
-    return graphics;
+    return slideOf(ui(), number);
 }
 
 QWidget* topmostGraphic() {
-    return graphicsInStackingOrder().constLast();
+    return graphicsInStackingOrder(*Form3).constLast();
 }
 
 // Every text the slide number took, in order, while `action` ran.
@@ -115,7 +82,7 @@ private slots:
 
     void componentsStackInTheLayoutOrder() {
         QStringList names;
-        for (QWidget* widget : graphicsInStackingOrder()) {
+        for (QWidget* widget : graphicsInStackingOrder(*Form3)) {
             names.append(widget->objectName());
         }
         QCOMPARE(names.join(u' '),
