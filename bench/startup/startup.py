@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""Start-up benchmark: time from process start until the first window is painted, and the
-resident memory then, for pipeweight and for a bare Qt window built in the same tree (and, to
-show the cost of the font system that any window with text pays, the same window with one
-label).
+"""Start-up benchmark: time from process start until the end of the first window's first frame
+(painted and flushed to the screen, stamped by the program itself), and the resident memory
+then, for pipeweight and for a bare Qt window built in the same tree (and, to show the cost of
+the font system that any window with text pays, the same window with one label). Then the
+resident memory once settled, a second after the first frame (the gallery prepared in the idle
+time), and after pipeweight's gallery has been opened.
 
-    bench/startup/startup.py [build folder] [runs]     (default: build, 15)
+    bench/startup/startup.py [build folder] [runs] [memory runs]   (default: build, 15, 5)
 
-Runs itself under xvfb-run when no display is set. Prints medians and the ratios
-pipeweight / bare window."""
+Runs itself under xvfb-run when no display is set. The programs take turns, run after run.
+Prints medians and the ratios pipeweight / bare window."""
 
 import os
 import statistics
@@ -15,44 +17,90 @@ import subprocess
 import sys
 import time
 
+PROGRAMS = {
+    "pipeweight": "pipeweight_startup_probe",
+    "bare window": "bare_window_startup_probe",
+    "text window": "text_window_startup_probe",
+}
 
-def measure(executable):
-    start = time.monotonic_ns()
-    output = subprocess.run([executable], capture_output=True, text=True, timeout=60).stdout
+
+def probe_lines(executable, settled):
+    """Runs the program and returns the probe's lines: name -> (value, resident KiB)."""
+    environment = dict(os.environ)
+    if settled:
+        environment["STARTUP_PROBE"] = "settled"
+    else:
+        environment.pop("STARTUP_PROBE", None)
+    output = subprocess.run([executable], capture_output=True, text=True, timeout=60,
+                            env=environment).stdout
+    lines = {}
     for line in output.splitlines():
         fields = line.split()
-        if fields and fields[0] == "first-paint-ns":
-            return (int(fields[1]) - start) / 1e6, int(fields[3])
-    raise RuntimeError(f"{executable} printed no first-paint line: {output!r}")
+        if len(fields) == 6 and fields[2] == "rss-kb":
+            lines[fields[0]] = (int(fields[1]), int(fields[3]))
+    if "first-frame-ns" not in lines:
+        raise RuntimeError(f"{executable} printed no first-frame line: {output!r}")
+    return lines
+
+
+def first_frame(executable):
+    start = time.monotonic_ns()
+    stamp, kb = probe_lines(executable, settled=False)["first-frame-ns"]
+    return (stamp - start) / 1e6, kb
+
+
+def mib(kb):
+    return f"{kb / 1024:6.1f}"
 
 
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
+    memory_runs = int(sys.argv[3]) if len(sys.argv) > 3 else 5
     if not os.environ.get("DISPLAY"):
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
                                sys.executable, *sys.argv])
-    programs = {
-        "pipeweight": os.path.join(build, "bench/startup/pipeweight_startup_probe"),
-        "bare window": os.path.join(build, "bench/startup/bare_window_startup_probe"),
-        "text window": os.path.join(build, "bench/startup/text_window_startup_probe"),
-    }
-    samples = {name: [] for name in programs}
-    for name, executable in programs.items():
-        measure(executable)  # warm the file cache
+    executables = {name: os.path.join(build, "bench/startup", file)
+                   for name, file in PROGRAMS.items()}
+
+    for executable in executables.values():
+        first_frame(executable)  # warm the file cache
+    samples = {name: [] for name in executables}
     for _ in range(runs):
-        for name, executable in programs.items():
-            samples[name].append(measure(executable))
+        for name, executable in executables.items():
+            samples[name].append(first_frame(executable))
     medians = {}
+    print(f"first frame, median of {runs} alternating runs")
     for name, values in samples.items():
         ms = statistics.median(v[0] for v in values)
         kb = statistics.median(v[1] for v in values)
         medians[name] = (ms, kb)
-        print(f"{name:12} first paint {ms:7.1f} ms   resident {kb / 1024:6.1f} MiB   (median of {runs})")
+        print(f"  {name:12} {ms:7.1f} ms   resident {mib(kb)} MiB"
+              f"   (fastest {min(v[0] for v in values):.1f} ms)")
     ours, bare, text = medians["pipeweight"], medians["bare window"], medians["text window"]
-    print(f"ratio to the bare window   time {ours[0] / bare[0]:.2f}   memory {ours[1] / bare[1]:.2f}"
+    print(f"  ratio to the bare window   time {ours[0] / bare[0]:.2f}   memory {ours[1] / bare[1]:.2f}"
           "   (aim: at most 1.15 and 1.2)")
-    print(f"ratio to the text window   time {ours[0] / text[0]:.2f}   memory {ours[1] / text[1]:.2f}")
+    print(f"  ratio to the text window   time {ours[0] / text[0]:.2f}   memory {ours[1] / text[1]:.2f}")
+
+    if memory_runs <= 0:
+        return
+    later = {name: [] for name in executables}
+    for _ in range(memory_runs):
+        for name, executable in executables.items():
+            later[name].append(probe_lines(executable, settled=True))
+    print(f"resident memory in MiB, median of {memory_runs} runs")
+    print(f"  {'':12}   {'first frame':>11}   {'settled (1 s)':>13}   {'gallery opened':>14}")
+    for name, runs_of_program in later.items():
+        columns = []
+        for line in ("first-frame-ns", "settled-ms", "dialog-frame-us"):
+            kbs = [lines[line][1] for lines in runs_of_program if line in lines]
+            columns.append(mib(statistics.median(kbs)) if kbs else "-")
+        print(f"  {name:12}   {columns[0]:>11}   {columns[1]:>13}   {columns[2]:>14}")
+    openings = [lines["dialog-frame-us"][0] / 1000 for lines in later["pipeweight"]
+                if "dialog-frame-us" in lines]
+    if openings:
+        print(f"  gallery's first frame after its opening: median {statistics.median(openings):.1f} ms"
+              f" (one 60 Hz frame is {1000 / 60:.1f} ms)")
 
 
 if __name__ == "__main__":
