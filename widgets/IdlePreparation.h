@@ -10,7 +10,8 @@ namespace widgets {
 
 // Once `shown` has been painted for the first time, `later` gets ready to be shown: its
 // components are polished (labels fitted, their faces loaded) and its pictures decoded and
-// scaled at their present sizes. Start-up does not wait for it, and the first opening of
+// scaled at their present sizes. Start-up does not wait for it, nor for the polishing the
+// event loop would otherwise give `later` before the first frame, and the first opening of
 // `later` does not have to do it.
 class IdlePreparation : public QObject {
 public:
