@@ -2,7 +2,6 @@
 
 #include <QtEndian>
 #include <cstdlib>
-#include <cstring>
 
 namespace pictures {
 namespace {
@@ -37,16 +36,20 @@ QImage decodeBitmap(const QByteArray& data) {
         static_cast<qsizetype>(pixelsAt) + rowBytes * rows > data.size()) {
         return {};
     }
-    // The file's blue-green-red order is Qt's BGR888, so rows copy as they are.
-    QImage image(width, rows, QImage::Format_BGR888);
+    // Straight into the 32-bit format pixmaps are made of, so that neither keying nor drawing
+    // needs another copy.
+    QImage image(width, rows, QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }
     const bool bottomUp = height > 0;
     for (int row = 0; row < rows; ++row) {
-        const char* source = data.constData() + pixelsAt + rowBytes * row;
-        std::memcpy(image.scanLine(bottomUp ? rows - 1 - row : row), source,
-                    static_cast<std::size_t>(width) * 3);
+        const auto* source =
+            reinterpret_cast<const uchar*>(data.constData() + pixelsAt + rowBytes * row);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(bottomUp ? rows - 1 - row : row));
+        for (int x = 0; x < width; ++x, source += 3) {
+            line[x] = qRgb(source[2], source[1], source[0]);
+        }
     }
     return image;
 }

@@ -32,8 +32,8 @@ QSize EncodedPicture::jpegSize() {
 
 QImage EncodedPicture::atScale(int eighths) {
     readOnce();
-    const QImage image = jpeg_ ? decodeJpeg(data_, eighths) : decodeBitmap(data_);
-    return keyed_ ? withKeyColourDropped(image) : image;
+    QImage image = jpeg_ ? decodeJpeg(data_, eighths) : decodeBitmap(data_);
+    return keyed_ ? withKeyColourDropped(std::move(image)) : image;
 }
 
 } // namespace pictures

@@ -49,16 +49,19 @@ bool readPixels(Decompressor& d, int scaleInEighths, QImage& image) {
     if (setjmp(d.errors.recovery) != 0) {
         return false;
     }
-    d.info.out_color_space = JCS_RGB;
+    // Straight into the 32-bit format pixmaps are made of: libjpeg-turbo writes blue, green,
+    // red and an opaque fourth byte, which is Qt's RGB32 in memory on this little-endian
+    // platform.
+    d.info.out_color_space = JCS_EXT_BGRX;
     d.info.scale_num = static_cast<unsigned>(scaleInEighths);
     d.info.scale_denom = 8;
     jpeg_calc_output_dimensions(&d.info);
     if (d.info.output_width > kLargestSide || d.info.output_height > kLargestSide ||
-        d.info.output_components != 3) {
+        d.info.output_components != 4) {
         return false;
     }
     image = QImage(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height),
-                   QImage::Format_RGB888);
+                   QImage::Format_RGB32);
     if (image.isNull()) {
         return false;
     }

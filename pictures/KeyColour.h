@@ -7,6 +7,6 @@ namespace pictures {
 
 // The picture with every pixel of its bottom-left pixel's colour made fully transparent,
 // premultiplied, at the picture's own device pixel ratio.
-QImage withKeyColourDropped(const QImage& picture);
+QImage withKeyColourDropped(QImage picture);
 
 } // namespace pictures
