@@ -34,6 +34,12 @@ void initialiseApplication(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
     widgets::mapStandInFonts();
+    // The windows' own font, MS Sans Serif 8 point: controls lay out their text with the
+    // application's font before their window's reaches them, which would otherwise load a face
+    // that nothing shows.
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    QApplication::setFont(widgets::withStandIn(windowFont));
     // The classic bevelled controls the windows were laid out for, in their own light colours,
     // on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
