@@ -1,6 +1,7 @@
 #include "widgets/StandInFonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 
 namespace widgets {
 namespace {
@@ -19,6 +20,18 @@ constexpr StandIn kStandIns[] = {
     {"MS Sans Serif", "Liberation Sans", QFont::Unstretched},
     {"Tahoma", "Liberation Sans", 109},
 };
+
+// Whether the platform has the face: asked once per face, as the question costs a font
+// match each time.
+bool platformHas(const char* family) {
+    static QHash<QString, bool> known;
+    const QString name = QString::fromLatin1(family);
+    const auto found = known.constFind(name);
+    if (found != known.constEnd()) {
+        return *found;
+    }
+    return *known.insert(name, QFontDatabase::hasFamily(name));
+}
 
 const StandIn* standInFor(const QString& family) {
     for (const StandIn& standIn : kStandIns) {
@@ -44,7 +57,7 @@ QFont withStandIn(QFont font) {
         return font;
     }
     font.setHintingPreference(QFont::PreferFullHinting);
-    if (standIn->stretch != QFont::Unstretched && !QFontDatabase::hasFamily(font.family())) {
+    if (standIn->stretch != QFont::Unstretched && !platformHas(standIn->designed)) {
         font.setStretch(standIn->stretch);
     }
     return font;
