@@ -1,13 +1,13 @@
 #include "app/StartUp.h"
 
 #include "app/ProgramTitle.h"
+#include "pictures/IconDecoder.h"
 #include "widgets/ClassicPalette.h"
 #include "widgets/ErrorDisplay.h"
 #include "widgets/RegionalSettings.h"
 #include "widgets/StandInFonts.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -32,7 +32,7 @@ void initialiseApplication(QApplication& application) {
     // Not the display name: Qt would append that to every window's caption.
     QCoreApplication::setApplicationName(title);
     QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
+    QApplication::setWindowIcon(pictures::readIcon(QStringLiteral(":/MAINICON.ico")));
     widgets::mapStandInFonts();
     // The windows' own font, MS Sans Serif 8 point: controls lay out their text with the
     // application's font before their window's reaches them, which would otherwise load a face

@@ -1,5 +1,6 @@
 // Decoding the embedded pictures: DCT scales, damaged data, one decoding per size, keying.
 #include "pictures/BitmapDecoder.h"
+#include "pictures/IconDecoder.h"
 #include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
@@ -8,6 +9,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QIcon>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -196,6 +199,31 @@ private slots:
         QByteArray huge = good;
         qToLittleEndian<qint32>(1 << 20, huge.data() + 18);
         QVERIFY(pictures::decodeBitmap(huge).isNull());
+    }
+
+    void theProgramIconDecodesAsQtReadsIt() {
+        const QByteArray data = resource(QStringLiteral(":/MAINICON.ico"));
+        const QIcon ours = pictures::decodeIcon(data);
+        QCOMPARE(ours.availableSizes(),
+                 (QList<QSize>{{128, 128}, {96, 96}, {64, 64}, {48, 48}, {32, 32}}));
+        QBuffer buffer;
+        buffer.setData(data);
+        QImageReader qts(&buffer, "ico");
+        for (bool more = true; more; more = qts.jumpToNextImage()) {
+            const QImage image = qts.read();
+            QCOMPARE(ours.pixmap(image.size()).toImage().convertToFormat(QImage::Format_ARGB32),
+                     image.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    void otherOrDamagedIconsGiveNoWrongPicture() {
+        const QByteArray good = resource(QStringLiteral(":/MAINICON.ico"));
+        QVERIFY(pictures::decodeIcon(QByteArray()).isNull());
+        QVERIFY(pictures::decodeIcon(QByteArray("%s %n %1")).isNull());
+        QVERIFY(pictures::decodeIcon(good.left(40)).isNull());
+        // An entry that is no 32-bit bitmap goes to Qt's reader, which finds nothing either.
+        QVERIFY(pictures::decodeIcon(good.left(good.size() / 2)).availableSizes().size() < 5);
+        QVERIFY(pictures::readIcon(QStringLiteral(":/NoSuchIcon.ico")).isNull());
     }
 
     void aMissingPictureGivesNothing() {
