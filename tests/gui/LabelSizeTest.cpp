@@ -12,14 +12,6 @@ struct Designed {
     QSize size;
 };
 
-QWidget* label(QWidget* form, const char* name) {
-    auto* found = form->findChild<QWidget*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no label %s", name);
-    }
-    return found;
-}
-
 } // namespace
 
 class LabelSizeTest : public QObject {
@@ -29,9 +21,7 @@ private slots:
     void initTestCase() {
         app::initialiseApplication(*qApp);
         windows = std::make_unique<ProgramWindows>();
-        QVERIFY(windows->ready());
-        Form3->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form3));
+        QVERIFY(windows->bothShown());
     }
 
     void designedTextsKeepTheirDesignedSize_data() {
@@ -66,7 +56,7 @@ private slots:
         QFETCH(QWidget*, form);
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        const QWidget* shown = label(form, qPrintable(name));
+        const QWidget* shown = component(form, qPrintable(name));
         const int widthTolerance = qMax(2, qFloor(size.width() * 0.04));
         QVERIFY2(
             qAbs(shown->width() - size.width()) <= widthTolerance,
@@ -95,7 +85,7 @@ private slots:
         QFETCH(QWidget*, form);
         QFETCH(QString, name);
         QFETCH(QRect, box);
-        const QRect shown = label(form, qPrintable(name))->geometry();
+        const QRect shown = component(form, qPrintable(name))->geometry();
         QCOMPARE(shown.topLeft(), box.topLeft());
         QVERIFY2(shown.right() <= box.right(),
                  qPrintable(

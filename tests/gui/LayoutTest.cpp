@@ -12,14 +12,6 @@ struct Placed {
     QRect geometry;
 };
 
-QWidget* component(QWidget* form, const char* name) {
-    auto* found = form->findChild<QWidget*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("no component %s", name);
-    }
-    return found;
-}
-
 QStringList graphicsInStackingOrder(QWidget* form) {
     QStringList names;
     for (QObject* child : form->children()) {
@@ -40,9 +32,7 @@ private slots:
     void initTestCase() {
         app::initialiseApplication(*qApp);
         windows = std::make_unique<ProgramWindows>();
-        QVERIFY(windows->ready());
-        Form3->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form3));
+        QVERIFY(windows->bothShown());
     }
 
     void calculatorPicturesAndControlsSitWhereTheLayoutPutsThem() {

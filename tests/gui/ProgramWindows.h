@@ -31,10 +31,28 @@ public:
         return QTest::qWaitForWindowExposed(Form1) && QTest::qWaitForWindowActive(Form1);
     }
 
+    // Shows the résumé window too, for tests that look at both windows as they are drawn.
+    bool bothShown() const {
+        if (!ready()) {
+            return false;
+        }
+        Form3->show();
+        return QTest::qWaitForWindowExposed(Form3);
+    }
+
 private:
     std::unique_ptr<TForm1> calculator_;
     std::unique_ptr<TForm3> resume_;
 };
+
+// A form's component by name; a missing one ends the test run.
+inline QWidget* component(QWidget* form, const char* name) {
+    auto* found = form->findChild<QWidget*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no component %s", name);
+    }
+    return found;
+}
 
 // Keys as the window system delivers them: to the active window's focus widget.
 inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

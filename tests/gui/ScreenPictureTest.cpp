@@ -79,9 +79,7 @@ private slots:
     void initTestCase() {
         app::initialiseApplication(*qApp);
         windows = std::make_unique<ProgramWindows>();
-        QVERIFY(windows->ready());
-        Form3->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form3));
+        QVERIFY(windows->bothShown());
         ratio = Form1->devicePixelRatioF();
         QCOMPARE(ratio, expectedRatio());
         if (ratio != 1 && ratio != 2) {
