@@ -1,6 +1,7 @@
 #include "pictures/BitmapDecoder.h"
 
-#include <QtEndian>
+#include "pictures/LittleEndianField.h"
+
 #include <cstdlib>
 
 namespace pictures {
@@ -10,22 +11,18 @@ constexpr qsizetype kFileHeaderBytes = 14;
 constexpr quint32 kInfoHeaderBytes = 40;
 constexpr int kLargestSide = 8192;
 
-template <typename T> T field(const QByteArray& data, qsizetype offset) {
-    return qFromLittleEndian<T>(data.constData() + offset);
-}
-
 } // namespace
 
 QImage decodeBitmap(const QByteArray& data) {
     if (data.size() < kFileHeaderBytes + kInfoHeaderBytes || !data.startsWith("BM")) {
         return QImage::fromData(data);
     }
-    const auto pixelsAt = field<quint32>(data, 10);
-    const auto headerBytes = field<quint32>(data, 14);
-    const auto width = field<qint32>(data, 18);
-    const auto height = field<qint32>(data, 22);
-    const auto bitsPerPixel = field<quint16>(data, 28);
-    const auto compression = field<quint32>(data, 30);
+    const auto pixelsAt = littleEndianField<quint32>(data, 10);
+    const auto headerBytes = littleEndianField<quint32>(data, 14);
+    const auto width = littleEndianField<qint32>(data, 18);
+    const auto height = littleEndianField<qint32>(data, 22);
+    const auto bitsPerPixel = littleEndianField<quint16>(data, 28);
+    const auto compression = littleEndianField<quint32>(data, 30);
     if (headerBytes < kInfoHeaderBytes || bitsPerPixel != 24 || compression != 0 || width <= 0 ||
         height == 0 || width > kLargestSide || std::abs(height) > kLargestSide) {
         return QImage::fromData(data);

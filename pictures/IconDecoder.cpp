@@ -1,12 +1,12 @@
 #include "pictures/IconDecoder.h"
 
+#include "pictures/LittleEndianField.h"
 #include "pictures/PictureFile.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-#include <QtEndian>
 #include <cstring>
 #include <vector>
 
@@ -18,10 +18,6 @@ constexpr qsizetype kEntryBytes = 16;
 constexpr quint32 kInfoHeaderBytes = 40;
 constexpr qint32 kLargestSide = 1024;
 
-template <typename T> T field(const QByteArray& data, qsizetype offset) {
-    return qFromLittleEndian<T>(data.constData() + offset);
-}
-
 // One entry's 32-bit bitmap: a BITMAPINFOHEADER whose height counts the colour rows and the
 // mask rows, then the colour rows bottom-up, blue, green, red and alpha; the mask is not
 // needed where there is alpha. A null image when the entry is of another kind or damaged.
@@ -31,11 +27,12 @@ QImage decodeEntry(const QByteArray& data, quint32 offset, quint32 bytes) {
         return {};
     }
     const qsizetype at = offset;
-    const auto width = field<qint32>(data, at + 4);
-    const auto height = field<qint32>(data, at + 8) / 2;
-    if (field<quint32>(data, at) != kInfoHeaderBytes || field<quint16>(data, at + 14) != 32 ||
-        field<quint32>(data, at + 16) != 0 || width <= 0 || width > kLargestSide || height <= 0 ||
-        height > kLargestSide ||
+    const auto width = littleEndianField<qint32>(data, at + 4);
+    const auto height = littleEndianField<qint32>(data, at + 8) / 2;
+    if (littleEndianField<quint32>(data, at) != kInfoHeaderBytes ||
+        littleEndianField<quint16>(data, at + 14) != 32 ||
+        littleEndianField<quint32>(data, at + 16) != 0 || width <= 0 || width > kLargestSide ||
+        height <= 0 || height > kLargestSide ||
         kInfoHeaderBytes + static_cast<quint64>(width) * height * 4 > bytes) {
         return {};
     }
@@ -71,19 +68,19 @@ QIcon throughQtsReader(const QByteArray& data) {
 } // namespace
 
 QIcon decodeIcon(const QByteArray& data) {
-    if (data.size() < kDirectoryBytes || field<quint16>(data, 0) != 0 ||
-        field<quint16>(data, 2) != 1) {
+    if (data.size() < kDirectoryBytes || littleEndianField<quint16>(data, 0) != 0 ||
+        littleEndianField<quint16>(data, 2) != 1) {
         return {};
     }
-    const int count = field<quint16>(data, 4);
+    const int count = littleEndianField<quint16>(data, 4);
     if (count == 0 || kDirectoryBytes + kEntryBytes * count > data.size()) {
         return {};
     }
     std::vector<QImage> images;
     for (int entry = 0; entry < count; ++entry) {
         const qsizetype at = kDirectoryBytes + kEntryBytes * entry;
-        QImage image =
-            decodeEntry(data, field<quint32>(data, at + 12), field<quint32>(data, at + 8));
+        QImage image = decodeEntry(data, littleEndianField<quint32>(data, at + 12),
+                                   littleEndianField<quint32>(data, at + 8));
         if (image.isNull()) {
             return throughQtsReader(data);
         }

@@ -9,9 +9,8 @@
 namespace widgets {
 
 // The glyph's key colour (its bottom-left pixel's) is transparent, and it is drawn at the
-// resolution of the button's screen. Glyph and caption stand
-// `spacing` pixels apart and are centred on the button as a pair. Enter presses the focused
-// button, as Space does.
+// resolution of the button's screen. Glyph and caption stand `spacing` pixels apart and are
+// centred on the button as a pair. Enter presses the focused button, as Space does.
 class BitmapButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QString glyph READ glyph WRITE setGlyph)
