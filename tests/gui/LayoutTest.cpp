@@ -1,6 +1,7 @@
 // Both windows' components where the layouts put them: names, places, fonts, colours,
 // stacking, and the way bitmap buttons and the bevel draw.
 #include "ProgramWindows.h"
+#include "StackingOrder.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,13 +13,10 @@ struct Placed {
     QRect geometry;
 };
 
-QStringList graphicsInStackingOrder(QWidget* form) {
+QStringList namesInStackingOrder(const QWidget& form) {
     QStringList names;
-    for (QObject* child : form->children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && !widget->isWindow() && widget->focusPolicy() == Qt::NoFocus) {
-            names.append(widget->objectName());
-        }
+    for (const QWidget* graphic : graphicsInStackingOrder(form)) {
+        names.append(graphic->objectName());
     }
     return names;
 }
@@ -114,7 +112,7 @@ private slots:
     }
 
     void calculatorStacksItsPicturesAndLabelsInTheLayoutOrder() {
-        QCOMPARE(graphicsInStackingOrder(Form1).join(u' '),
+        QCOMPARE(namesInStackingOrder(*Form1).join(u' '),
                  QStringLiteral("Image9 Image7 Image8 Image6 Label1 Image1 Image2 Image3 Image4 "
                                 "Label6 Label7 Label10 Label2 Label3 Label4 Image10 Image11 Image5 "
                                 "Label8 Label5 Label9 Label11 Label12 Label13 Label14"));

@@ -4,6 +4,7 @@
 // repeated.
 #include "ProgramWindows.h"
 #include "RealInput.h"
+#include "SlideCatalogue.h"
 #include "pictures/BitmapDecoder.h"
 #include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
@@ -145,20 +146,17 @@ private slots:
     }
 
     void slidesAtTheirThumbnailAndViewingSizes() {
-        const QList<PictureBox*> slides = {Form3->ui.Image1, Form3->ui.Image3, Form3->ui.Image4,
-                                           Form3->ui.Image5, Form3->ui.Image6, Form3->ui.Image7,
-                                           Form3->ui.Image8, Form3->ui.Image9, Form3->ui.Image10,
-                                           Form3->ui.Image11};
-        for (PictureBox* slide : slides) {
+        for (int number = 1; number <= kSlideCount; ++number) {
+            PictureBox* slide = slideOf(Form3->ui, number).picture;
             const QSize thumbnail = slide->size() * ratio;
             QCOMPARE(devicePixels(slide->grab().toImage()),
                      devicePixels(expectedStretched(slide->picture(), thumbnail)));
         }
-        click(Form3->ui.Image11); // slide 10, the largest picture
-        QCOMPARE(Form3->ui.Image11->geometry(), QRect(8, 8, 425, 313));
-        QCOMPARE(
-            devicePixels(Form3->ui.Image11->grab().toImage()),
-            devicePixels(expectedStretched(Form3->ui.Image11->picture(), QSize(425, 313) * ratio)));
+        PictureBox* largest = slideOf(Form3->ui, 10).picture;
+        click(largest);
+        QCOMPARE(largest->geometry(), kViewingBox);
+        QCOMPARE(devicePixels(largest->grab().toImage()),
+                 devicePixels(expectedStretched(largest->picture(), kViewingBox.size() * ratio)));
     }
 
     void cleanupTestCase() { windows.reset(); }

@@ -2,11 +2,10 @@
 // labels, for the tests that drive the gallery.
 #pragma once
 
+#include "StackingOrder.h"
 #include "resume/Unit3.h"
 
-#include <QList>
 #include <QRect>
-#include <QWidget>
 
 struct SlideParts {
     widgets::PictureBox* picture;
@@ -33,16 +32,4 @@ inline SlideParts slideOf(Ui::TForm3& u, int number) {
         {u.Image11, u.TntLabel31, u.TntLabel32, {200, 232}},
     };
     return parts[number - 1];
-}
-
-// The components that are neither buttons nor the text field, bottom to top.
-inline QList<QWidget*> graphicsInStackingOrder(const QWidget& window) {
-    QList<QWidget*> graphics;
-    for (QObject* child : window.children()) {
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget != nullptr && !widget->isWindow() && widget->focusPolicy() == Qt::NoFocus) {
-            graphics.append(widget);
-        }
-    }
-    return graphics;
 }

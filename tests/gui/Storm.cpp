@@ -1,6 +1,7 @@
 #include "Storm.h"
 
 #include "RealInput.h"
+#include "SlideCatalogue.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -201,8 +202,11 @@ void Storm::actOnGallery() {
     if (choice < 30) {
         clickSomewhereIn(random_.percent(50) ? *static_cast<QWidget*>(u.BitBtn1) : *u.BitBtn2);
     } else if (choice < 50) {
-        clickSomewhereInOneOf({u.Image1, u.Image3, u.Image4, u.Image5, u.Image6, u.Image7, u.Image8,
-                               u.Image9, u.Image10, u.Image11});
+        QList<QWidget*> slidePictures;
+        for (int number = 1; number <= kSlideCount; ++number) {
+            slidePictures.append(slideOf(u, number).picture);
+        }
+        clickSomewhereInOneOf(slidePictures);
     } else if (choice < 60) {
         clickSomewhereInOneOf(componentsOf(window));
     } else if (choice < 70) {
