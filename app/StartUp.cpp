@@ -1,10 +1,12 @@
 #include "app/StartUp.h"
 
 #include "app/ProgramTitle.h"
+#include "app/StartupWindowState.h"
 #include "pictures/IconDecoder.h"
 #include "widgets/ClassicPalette.h"
 #include "widgets/ErrorDisplay.h"
 #include "widgets/RegionalSettings.h"
+#include "widgets/ShippedFonts.h"
 #include "widgets/StandInFonts.h"
 
 #include <QApplication>
@@ -33,6 +35,7 @@ void initialiseApplication(QApplication& application) {
     QCoreApplication::setApplicationName(title);
     QGuiApplication::setDesktopFileName(QStringLiteral(PIPEWEIGHT_APP_ID));
     QApplication::setWindowIcon(pictures::readIcon(QStringLiteral(":/MAINICON.ico")));
+    widgets::loadShippedFonts();
     widgets::mapStandInFonts();
     // The windows' own font, MS Sans Serif 8 point: controls lay out their text with the
     // application's font before their window's reaches them, which would otherwise load a face
@@ -49,6 +52,7 @@ void initialiseApplication(QApplication& application) {
 }
 
 void showMainWindow(QWidget& window) {
+    window.setWindowState(startupWindowState());
     window.show();
     // A bare X server has no window manager to activate the first window.
     window.activateWindow();

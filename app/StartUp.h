@@ -9,8 +9,8 @@ namespace app {
 // Title, icon, error display and regional settings of the application object.
 void initialiseApplication(QApplication& application);
 
-// Shows the main window at its designed place, makes it active and gives the keyboard focus
-// to its first tab stop.
+// Shows the main window at its designed place (or maximised or minimised when the program was
+// started that way), makes it active and gives the keyboard focus to its first tab stop.
 void showMainWindow(QWidget& window);
 
 } // namespace app

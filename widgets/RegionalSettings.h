@@ -17,17 +17,11 @@ public:
 
     static char32_t decimalSeparator();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     explicit RegionalSettings(QApplication& application);
 
     static RegionalSettings* instance_;
     char32_t separator_ = U'.';
 };
-
-// The separator as the platform's regional settings give it now.
-char32_t readSystemDecimalSeparator();
 
 } // namespace widgets

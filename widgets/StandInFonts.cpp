@@ -2,23 +2,29 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QStringList>
 
 namespace widgets {
 namespace {
 
 struct StandIn {
     const char* designed;
-    const char* family;
-    int stretch; // percent of the stand-in's own width
+    QStringList families; // tried in this order
+    int stretch;          // percent of the stand-in's own width
 };
 
 // Measured against the layouts' label widths at their pixel sizes (8 to 19 px): these keep
 // every designed label within 4 % (or 2 px) of its width. For Tahoma, DejaVu Sans Condensed
 // runs 6 % short on "VT_RTi_UT_MT" and DejaVu Sans up to 15 % long.
-constexpr StandIn kStandIns[] = {
-    {"Times New Roman", "Liberation Serif", QFont::Unstretched},
-    {"MS Sans Serif", "Liberation Sans", QFont::Unstretched},
-    {"Tahoma", "Liberation Sans", 109},
+// Windows has MS Sans Serif only as a bitmap face, in sizes that are not the layouts' (Qt would
+// draw 8 point text with the 10 point bitmap), so the outline face Windows itself draws its
+// dialogs with, Microsoft Sans Serif, the same design, comes first.
+const StandIn kStandIns[] = {
+    {"Times New Roman", {QStringLiteral("Liberation Serif")}, QFont::Unstretched},
+    {"MS Sans Serif",
+     {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")},
+     QFont::Unstretched},
+    {"Tahoma", {QStringLiteral("Liberation Sans")}, 109},
 };
 
 // Whether the platform has the face: asked once per face, as the question costs a font
@@ -46,8 +52,7 @@ const StandIn* standInFor(const QString& family) {
 
 void mapStandInFonts() {
     for (const StandIn& standIn : kStandIns) {
-        QFont::insertSubstitution(QString::fromLatin1(standIn.designed),
-                                  QString::fromLatin1(standIn.family));
+        QFont::insertSubstitutions(QString::fromLatin1(standIn.designed), standIn.families);
     }
 }
 
@@ -57,6 +62,8 @@ QFont withStandIn(QFont font) {
         return font;
     }
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Only outline faces: a bitmap face of the designed name is passed over for its stand-in.
+    font.setStyleStrategy(QFont::ForceOutline);
     if (standIn->stretch != QFont::Unstretched && !platformHas(standIn->designed)) {
         font.setStretch(standIn->stretch);
     }

@@ -2,7 +2,7 @@
 #include "ErrorBoxWatcher.h"
 #include "ProgramWindows.h"
 #include "RealInput.h"
-#include "ScopedLocale.h"
+#include "ScopedRegionalSettings.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
@@ -272,17 +272,16 @@ private slots:
     }
 
     void theDecimalSeparatorOfTheRegionalSettingsIsUsed() {
-        QEvent change(QEvent::LocaleChange);
         {
-            const ScopedLocale restore;
-            qputenv("LC_ALL", "de_DE.UTF-8");
-            QCoreApplication::sendEvent(qApp, &change);
+            const ScopedRegionalSettings restore;
+            ScopedRegionalSettings::use("de_DE.UTF-8");
+            ScopedRegionalSettings::announce();
             retype(ui().Edit1, QStringLiteral("2540,0"));
             click(ui().BitBtn1);
             QCOMPARE(Form1->PipeLength, 2540.0L);
             QCOMPARE(ui().Label14->text(), QStringLiteral("100.00        (inch)"));
         }
-        QCoreApplication::sendEvent(qApp, &change);
+        ScopedRegionalSettings::announce();
     }
 
     void typingInTheSizeBoxCompletes() {

@@ -2,7 +2,7 @@
 // decimal separator, window creation order.
 #include "ErrorBoxWatcher.h"
 #include "RealInput.h"
-#include "ScopedLocale.h"
+#include "ScopedRegionalSettings.h"
 #include "app/CreateForm.h"
 #include "app/ProgramTitle.h"
 #include "widgets/ErrorDisplay.h"
@@ -11,6 +11,7 @@
 #include "widgets/Handlers.h"
 #include "widgets/MessageText.h"
 #include "widgets/RegionalSettings.h"
+#include "widgets/SystemRegionalSettings.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -278,24 +279,26 @@ private slots:
     }
 
     void decimalSeparatorIsReadAgainOnASettingsChange() {
-        const ScopedLocale restore;
-        QEvent change(QEvent::LocaleChange);
-        qputenv("LC_ALL", "de_DE.UTF-8");
-        QCoreApplication::sendEvent(qApp, &change);
+        const ScopedRegionalSettings restore;
+        ScopedRegionalSettings::use("de_DE.UTF-8");
+        ScopedRegionalSettings::announce();
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U',');
-        qputenv("LC_ALL", "fa_IR.UTF-8");
-        QCoreApplication::sendEvent(qApp, &change);
+        ScopedRegionalSettings::use("fa_IR.UTF-8");
+        ScopedRegionalSettings::announce();
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U'\u066B');
-        qputenv("LC_ALL", "C");
+        ScopedRegionalSettings::use("C");
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U'\u066B'); // not yet announced
-        QCoreApplication::sendEvent(qApp, &change);
+        ScopedRegionalSettings::announce();
         QCOMPARE(widgets::RegionalSettings::decimalSeparator(), U'.');
     }
 
     void decimalSeparatorFallsBackToTheFullStop() {
-        const ScopedLocale restore;
+#ifdef Q_OS_WIN
+        QSKIP("Windows' regional settings always hold a decimal separator");
+#else
+        const ScopedRegionalSettings restore;
         for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
-            ScopedLocale::set(variable, QByteArray());
+            qunsetenv(variable);
         }
         QCOMPARE(widgets::readSystemDecimalSeparator(), U'.');
         qputenv("LANG", "nonsense");
@@ -304,6 +307,7 @@ private slots:
         QCOMPARE(widgets::readSystemDecimalSeparator(), U',');
         qputenv("LC_ALL", "en_US.UTF-8");
         QCOMPARE(widgets::readSystemDecimalSeparator(), U'.');
+#endif
     }
 
     void windowReferenceIsSetBeforeTheCreationHandlerRuns() {
