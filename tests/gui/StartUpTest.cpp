@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <limits>
 #include <memory>
 
 class StartUpTest : public QObject {
@@ -23,6 +24,15 @@ private slots:
         preparation = std::make_unique<widgets::IdlePreparation>(*Form1, *Form3);
         app::showMainWindow(*Form1);
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    // The conversions need the x87 unit's full 64-bit precision. A platform or library that
+    // sets it to double's 53 bits (as Windows does for a new thread, and some graphics
+    // libraries when they start) would round 1 + 2^-63 to 1.
+    void windowsUpLeaveExtendedPrecision() {
+        volatile calc::Extended smallest = std::numeric_limits<calc::Extended>::epsilon();
+        volatile calc::Extended one = 1;
+        QVERIFY(one + smallest != one);
     }
 
     void applicationTitleComesFromTheExecutable() {

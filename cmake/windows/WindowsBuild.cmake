@@ -1,0 +1,18 @@
+# The Windows build, cross-compiled here (cmake/windows/mingw-w64.cmake) and tested under Wine.
+
+# Every program in one folder, as on the user's machine: the built program finds the face it
+# ships beside it, and so do the tests.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# CTest runs the Windows programs under Wine, in a prefix of the build's own.
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    set(PIPEWEIGHT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
+    configure_file(${PROJECT_SOURCE_DIR}/tests/windows/wine-run.in ${CMAKE_BINARY_DIR}/wine-run
+                   @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                   GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+endif()
+
+# Without a console, which is how Wine runs them under CTest, QtTest programs write their plain
+# log to the debugger rather than to standard output; the TAP log always goes to standard output.
+set(PIPEWEIGHT_QTEST_ARGUMENTS -o -,tap)

@@ -1,0 +1,30 @@
+# The Windows packages: a 64-bit NSIS installer into the 64-bit Program Files, with a Start-menu
+# shortcut and an entry in the list of installed programs, and a portable .zip of the same
+# folder.
+set(CPACK_GENERATOR NSIS ZIP)
+# The program is linked stripped (app/), so both packages hold the very file the tests ran.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${PIPEWEIGHT_PRODUCT_NAME}")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PIPEWEIGHT_PRODUCT_NAME}")
+set(CPACK_PACKAGE_FILE_NAME "pipeweight-${PROJECT_VERSION}-windows-x64")
+
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_PACKAGE_NAME "${PIPEWEIGHT_PRODUCT_NAME}")
+set(CPACK_NSIS_DISPLAY_NAME "${PIPEWEIGHT_PRODUCT_NAME}")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/MAINICON.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/MAINICON.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME pipeweight.exe)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
+set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
+# The shortcut: the program, named as the Start menu shows it, with the icon it carries.
+set(CPACK_PACKAGE_EXECUTABLES pipeweight "${PIPEWEIGHT_PRODUCT_NAME}")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MODIFY_PATH OFF)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# The uninstaller removes the program's key under the vendor's but leaves the vendor's own key,
+# empty. This hook is the uninstaller's last that runs after that removal.
+# (Escaped twice: CPack writes the value into its own configuration file unescaped.)
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+    "DeleteRegKey /ifempty SHCTX \\\"Software\\\\${CPACK_PACKAGE_VENDOR}\\\"")

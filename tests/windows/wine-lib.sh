@@ -1,0 +1,78 @@
+# Shared by the scripts that drive the Windows program under Wine on a bare X server, on top of
+# the Linux end-to-end helpers. No screen reader reaches a program under Wine, so windows are
+# read by comparing regions of their pictures with reference_window's, and error boxes by
+# copying them with Ctrl+C, as Windows message boxes copy themselves.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+
+export WINEDEBUG=-all
+
+# With no window manager Wine draws each window's frame itself, inside its X window: the client
+# area sits within the border and below the caption. The client area's size and place in the
+# X window ("width height left top"), for windows whose client size the caller knows.
+declare -A client_area
+remember_client() {
+    local width height
+    read -r _ _ width height <<<"$(client_geometry "$1")"
+    local border=$(((width - $2) / 2))
+    client_area[$1]="$2 $3 $border $((height - $3 - border))"
+}
+
+# Clicks at a position in a window's client area.
+click_client() {
+    local width height left top
+    read -r width height left top <<<"${client_area[$1]}"
+    click_at "$1" $(($2 + left)) $(($3 + top))
+}
+
+# A picture of a window's client area.
+client_screenshot() {
+    local width height left top
+    read -r width height left top <<<"${client_area[$1]}"
+    import -window "$1" "$2"
+    mogrify -crop "${width}x${height}+${left}+${top}" +repage "$2"
+}
+
+# Keys go to the window with the input focus: a click gives it to the window first.
+focus_window() {
+    xdotool mousemove --window "$1" 10 30 click 1
+    sleep 0.2
+}
+
+# Closes the window as its user would without a title bar: Alt+F4.
+close_window() {
+    focus_window "$1"
+    xdotool key alt+F4
+}
+
+# The text Ctrl+C copies from the message box: title, text and buttons, between dashed lines.
+copied_message_box() {
+    focus_window "$1"
+    xdotool key ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard | tr -d '\r'
+}
+
+# Fails unless the region "x y w h" of two pictures is the same, pixel for pixel.
+expect_same_region() {
+    local actual="$1" expected="$2" region="$3" what="$4" x y w h differing
+    read -r x y w h <<<"$region"
+    differing=$(compare -metric AE "$actual[${w}x${h}+${x}+${y}]" \
+        "$expected[${w}x${h}+${x}+${y}]" null: 2>&1) || true
+    if [ "$differing" != 0 ]; then
+        echo "FAIL: $what: $differing pixels differ from the reference" >&2
+        exit 1
+    fi
+}
+
+# The region and the text of a named part in reference_window's listing.
+region_of() { awk -F '\t' -v name="$2" '$1 == name { print $2 }' <<<"$1"; }
+text_of() { awk -F '\t' -v name="$2" '$1 == name { print $3 }' <<<"$1"; }
+
+# Each script has an X server of its own: a Wine session left from another one would draw its
+# desktop, and keep its clipboard, where nobody looks. The prefix is made ready first, as
+# making it takes longer than a window is waited for. $1 is the build's wine-run.
+start_wine_session() {
+    wineserver -k 2>/dev/null || true
+    trap 'wineserver -k 2>/dev/null' EXIT
+    "$1" --prepare
+}
