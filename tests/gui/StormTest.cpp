@@ -1,5 +1,6 @@
 // Both windows under a long random storm of real input, checked after every step. The seed
-// is printed; PIPEWEIGHT_STORM_SEED=<seed> replays a run.
+// is printed; PIPEWEIGHT_STORM_SEED=<seed> replays a run, PIPEWEIGHT_STORM_EVENTS=<count>
+// shortens or lengthens it.
 #include "Storm.h"
 
 #include <QElapsedTimer>
@@ -7,7 +8,13 @@
 
 namespace {
 
-constexpr int kEvents = 60000;
+constexpr int kDefaultEvents = 60000;
+
+int eventsForThisRun() {
+    bool given = false;
+    const int events = qEnvironmentVariableIntValue("PIPEWEIGHT_STORM_EVENTS", &given);
+    return given && events > 0 ? events : kDefaultEvents;
+}
 
 std::uint64_t seedForThisRun() {
     bool given = false;
@@ -29,7 +36,7 @@ private slots:
               static_cast<unsigned long long>(seed), static_cast<unsigned long long>(seed));
         QElapsedTimer clock;
         clock.start();
-        Storm storm(seed, kEvents);
+        Storm storm(seed, eventsForThisRun());
         const QString failure = storm.run();
         qInfo("%s in %.1f s, digest %08x", qPrintable(storm.summary()),
               static_cast<double>(clock.elapsed()) / 1000, storm.digest());
