@@ -18,12 +18,7 @@ pid=$!
 calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
 remember_client "$calculator" 385 455
 sleep 0.5
-click_client "$calculator" 339 123           # the Sch 80 thumbnail
-click_client "$calculator" 160 170           # the size box's text
-xdotool key ctrl+a type 6
-xdotool key Tab ctrl+a type 6000
-xdotool key Tab ctrl+a type 4
-click_client "$calculator" 308 197           # " Calc."
+enter_sch80_example click_client "$calculator"
 sleep 0.3
 import -window "$calculator" docs/windows-calculator.png
 click_client "$calculator" 344 36            # "VORDEK"

@@ -24,12 +24,7 @@ shoot() {
     pid=$!
     calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
     sleep 0.5
-    click_logical "$calculator" 339 123           # the Sch 80 thumbnail
-    click_logical "$calculator" 160 170           # the size box's text
-    xdotool key ctrl+a type 6
-    xdotool key Tab ctrl+a type 6000
-    xdotool key Tab ctrl+a type 4
-    click_logical "$calculator" 308 197           # " Calc."
+    enter_sch80_example click_logical "$calculator"
     sleep 0.3
     import -window "$calculator" "docs/calculator$suffix.png"
     click_logical "$calculator" 344 36            # "VORDEK"

@@ -13,14 +13,7 @@ start_accessibility_bus
 pid=$!
 window=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
 
-click_at "$window" 339 123        # Image4, the Sch 80 thumbnail
-click_at "$window" 219 170        # the size box's arrow
-xdotool key --delay 30 Down Down Down Down Down Down Down Down Down Down Down Return
-click_at "$window" 152 218        # the length box
-xdotool key ctrl+a && xdotool type --delay 30 6000
-click_at "$window" 152 274        # the quantity box
-xdotool key ctrl+a && xdotool type --delay 30 4
-click_at "$window" 308 197        # " Calc."
+enter_sch80_example click_at "$window"
 
 result() {
     label_at "$(read_labels pipeweight 'Pipe Weight (Sch)')" "$1" "$2"

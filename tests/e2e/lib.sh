@@ -56,6 +56,21 @@ click_at() {
     sleep 0.15
 }
 
+# Enters the example batch, 4 pieces of 6" Sch 80 pipe 6000 mm long, into the calculator window
+# $2 and presses " Calc.". $1 clicks at a position given in the window's designed coordinates:
+# click_at, or the caller's own where a frame or a scale factor lies between them.
+enter_sch80_example() {
+    local click="$1" window="$2"
+    "$click" "$window" 339 123 # Image4, the Sch 80 thumbnail
+    "$click" "$window" 219 170 # the size box's arrow
+    xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Down Down Return
+    "$click" "$window" 152 218 # the length box
+    xdotool key ctrl+a && xdotool type --delay 50 6000
+    "$click" "$window" 152 274 # the quantity box
+    xdotool key ctrl+a && xdotool type --delay 50 4
+    "$click" "$window" 308 197 # " Calc."
+}
+
 # The program's labels need the accessibility bus running before the program starts.
 start_accessibility_bus() {
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

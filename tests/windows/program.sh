@@ -18,14 +18,7 @@ calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
 remember_client "$calculator" 385 455
 sleep 0.5
 
-click_client "$calculator" 339 123        # Image4, the Sch 80 thumbnail
-click_client "$calculator" 219 170        # the size box's arrow
-xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Down Down Return
-click_client "$calculator" 152 218        # the length box
-xdotool key ctrl+a && xdotool type --delay 50 6000
-click_client "$calculator" 152 274        # the quantity box
-xdotool key ctrl+a && xdotool type --delay 50 4
-click_client "$calculator" 308 197        # " Calc."
+enter_sch80_example click_client "$calculator"
 sleep 0.5
 client_screenshot "$calculator" windows-calculator.png
 
