@@ -1,5 +1,6 @@
-// Watches for error boxes while a test drives the program, records what each showed and
-// presses its OK button, so that tests can go on past the box's modal loop.
+// Watches for error boxes while a test drives the program, records what each showed once it
+// has settled as the user sees it, and presses its OK button, so that tests can go on past the
+// box's modal loop.
 #pragma once
 
 #include <QApplication>
@@ -33,7 +34,7 @@ public:
 private:
     void poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible()) {
+        if (box == nullptr || !settled(*box)) {
             return;
         }
         SeenBox record;
@@ -55,6 +56,14 @@ private:
         if (box->isVisible()) {
             box->done(QMessageBox::Ok);
         }
+    }
+
+    // A box is shown before the window system activates it and its OK button takes the
+    // focus; until then it is drawn without the focus frame the user sees. On a busy machine
+    // a poll can fall between the two.
+    static bool settled(QMessageBox& box) {
+        const QAbstractButton* ok = box.button(QMessageBox::Ok);
+        return box.isVisible() && box.isActiveWindow() && (ok == nullptr || ok->hasFocus());
     }
 
     std::function<void(QMessageBox&)> whileUp_;
