@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""read_labels.py <application name> <window title>: prints every label of that window as
-"left<TAB>top<TAB>text", window-relative, read through the accessibility bus as a screen reader
-reads it."""
+"""atspi.py labels|active <application name> <window title>: reads a window of a running
+program through the accessibility bus, as a screen reader reads it.
+
+  labels  prints every label of the window as "left<TAB>top<TAB>text", window-relative;
+  active  exits with 0 when the window is the active one, 1 when not."""
 
 import sys
 import time
@@ -34,12 +36,22 @@ def labels(node):
         yield from labels(child)
 
 
-def main():
-    window = find_window(sys.argv[1], sys.argv[2])
+def print_labels(window):
     origin = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     for label in labels(window):
         box = label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         print(f"{box.x - origin.x}\t{box.y - origin.y}\t{label.name}")
+
+
+def main():
+    command, app_name, title = sys.argv[1:4]
+    window = find_window(app_name, title)
+    if command == "labels":
+        print_labels(window)
+    elif command == "active":
+        sys.exit(0 if window.getState().contains(pyatspi.STATE_ACTIVE) else 1)
+    else:
+        sys.exit(f"unknown command '{command}'")
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@ set -uo pipefail
 program="$1"
 xdelete="$2"
 source "$(dirname "$0")/lib.sh"
+start_accessibility_bus
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -16,14 +17,15 @@ screenshots() {
     env "$@" "$program" &
     pid=$!
     calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
-    sleep 0.5
-    import -window "$calculator" "$work/$name-calculator.png"
+    # Active, so that its focused control shows its focus, and drawn.
+    wait_until "the calculator active ($name)" window_active pipeweight 'Pipe Weight (Sch)'
+    settled_screenshot "$calculator" "$work/$name-calculator.png"
     click_at "$calculator" 344 36             # "VORDEK"
     resume=$(wait_for_window Resume) || exit 1
-    sleep 0.5
-    import -window "$resume" "$work/$name-gallery.png"
+    wait_until "the gallery active ($name)" window_active pipeweight Resume
+    settled_screenshot "$resume" "$work/$name-gallery.png"
     "$xdelete" "$resume"
-    sleep 0.3
+    expect_eventually "" "gallery windows shown after closing ($name)" shown_windows Resume
     "$xdelete" "$calculator"
     wait_for_exit "$pid"
     expect_equal "$?" 0 "exit code ($name)"

@@ -50,10 +50,63 @@ expect_equal() {
     fi
 }
 
-# Clicks at a window-relative position.
+# Clicks at a window-relative position. The X server hands the program its events in the
+# order they were made, so what follows a click is handled after it; a caller that needs the
+# click's effect waits for that effect.
 click_at() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.15
+}
+
+# Runs the command until it succeeds, for up to 10 seconds; fails the test with `what` if it
+# never does.
+wait_until() {
+    local what="$1"
+    shift
+    for _ in $(seq 1 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    echo "FAIL: $what" >&2
+    exit 1
+}
+
+# Prints the ids of the shown popups (an opened drop-down list, a menu): the windows drawn
+# without a window manager's frame, whichever program shows them.
+shown_popups() {
+    local id
+    for id in $(shown_windows '.*'); do
+        if xwininfo -id "$id" | grep -q 'Override Redirect State: yes'; then
+            echo "$id"
+        fi
+    done
+}
+popup_shown() { [ -n "$(shown_popups)" ]; }
+no_popup_shown() { [ -z "$(shown_popups)" ]; }
+
+# Saves a picture of the window once it has been drawn: when three pictures taken a tenth of a
+# second apart are the same, and not of one colour, as a window not drawn yet is.
+settled_screenshot() {
+    local window="$1" file="$2" previous same=0
+    previous=$(mktemp --suffix=.png)
+    import -window "$window" "$previous"
+    for _ in $(seq 1 100); do
+        sleep 0.1
+        import -window "$window" "$file"
+        if [ "$(compare -metric AE "$previous" "$file" null: 2>&1)" = 0 ] &&
+            [ "$(identify -format '%k' "$file")" -gt 1 ]; then
+            same=$((same + 1))
+        else
+            same=0
+        fi
+        if [ "$same" -eq 2 ]; then
+            rm -f "$previous"
+            return 0
+        fi
+        cp "$file" "$previous"
+    done
+    rm -f "$previous"
+    echo "FAIL: the window $window kept changing" >&2
+    exit 1
 }
 
 # Enters the example batch, 4 pieces of 6" Sch 80 pipe 6000 mm long, into the calculator window
@@ -63,7 +116,11 @@ enter_sch80_example() {
     local click="$1" window="$2"
     "$click" "$window" 339 123 # Image4, the Sch 80 thumbnail
     "$click" "$window" 219 170 # the size box's arrow
+    # Keys go to the list only once it is up, and a click reaches the window only once the
+    # list, which holds the mouse while it is up, is gone.
+    wait_until "the size list opened" popup_shown
     xdotool key --delay 50 Down Down Down Down Down Down Down Down Down Down Down Return
+    wait_until "the size list closed" no_popup_shown
     "$click" "$window" 152 218 # the length box
     xdotool key ctrl+a && xdotool type --delay 50 6000
     "$click" "$window" 152 274 # the quantity box
@@ -78,7 +135,13 @@ start_accessibility_bus() {
 }
 
 read_labels() {
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_labels.py" "$1" "$2"
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" labels "$1" "$2"
+}
+
+# Succeeds when the program's window with this title is its active window, the one whose
+# focused control shows its focus.
+window_active() {
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi.py" active "$1" "$2"
 }
 
 # The result labels are read as "<caption>: <text>" (their accessibleCaption in calc/Unit1.ui).

@@ -16,26 +16,27 @@ heading() {
 "$program" &
 pid=$!
 calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
-sleep 0.3
 
 click_at "$calculator" 344 36                 # "VORDEK"
 resume=$(wait_for_window Resume) || exit 1
 expect_equal "$(client_geometry "$resume")" "360 251 590 391" "résumé window client area"
-sleep 0.3
-import -window "$resume" gallery.png
 expect_eventually "طراحي نوار نقاله" "heading before any slide" heading
+wait_until "the gallery active" window_active pipeweight Resume
+settled_screenshot "$resume" gallery.png
 
-"$xdelete" "$calculator"                      # blocked while the gallery is open
-sleep 0.3
-kill -0 "$pid" || { echo "FAIL: the calculator closed under the gallery" >&2; exit 1; }
-
+# Blocked while the gallery is open. The program handles its events in the order they came, so
+# once the clicks that follow have shown slide 2, the close request has been dealt with.
+"$xdelete" "$calculator"
 click_at "$resume" 462 123                    # next: slide 1
 click_at "$resume" 462 123                    # next: slide 2
 expect_eventually "طراحي مارپيچها" "heading on slide 2" heading
+kill -0 "$pid" || { echo "FAIL: the calculator closed under the gallery" >&2; exit 1; }
+expect_equal "$(shown_windows 'Pipe Weight \(Sch\)')" "$calculator" "the calculator under the gallery"
+
 click_at "$resume" 462 182                    # previous: slide 1
 click_at "$resume" 462 182                    # previous: slide 10
 expect_eventually "طراحي سه بعدی" "heading on slide 10" heading
-import -window "$resume" slide.png
+settled_screenshot "$resume" slide.png
 
 "$xdelete" "$resume"                          # closing only hides it
 expect_eventually "" "gallery windows shown after closing" shown_windows Resume
@@ -43,7 +44,7 @@ click_at "$calculator" 344 36
 resume=$(wait_for_window Resume) || exit 1
 expect_eventually "طراحي سه بعدی" "heading after reopening" heading
 "$xdelete" "$resume"
-sleep 0.3
+expect_eventually "" "gallery windows shown after closing again" shown_windows Resume
 
 "$xdelete" "$calculator"
 wait_for_exit "$pid"
