@@ -19,23 +19,13 @@ QPalette fullyResolved(const QPalette& source) {
     return palette;
 }
 
-// The widget classes a platform theme may give palettes of their own.
-constexpr const char* kThemedClasses[] = {"QAbstractButton",  "QPushButton",  "QToolButton",
-                                          "QCheckBox",        "QRadioButton", "QComboBox",
-                                          "QLineEdit",        "QTextEdit",    "QLabel",
-                                          "QMessageBoxLabel", "QMenu",        "QMenuBar",
-                                          "QTabBar",          "QHeaderView",  "QAbstractItemView",
-                                          "QAbstractSpinBox", "QTipLabel",    "QGroupBox",
-                                          "QScrollBar",       "QProgressBar"};
-
 } // namespace
 
 void useClassicPalette(QApplication& application) {
-    const QPalette classic = fullyResolved(application.style()->standardPalette());
-    QApplication::setPalette(classic);
-    for (const char* className : kThemedClasses) {
-        QApplication::setPalette(classic, className);
-    }
+    // Setting the application's palette also drops the palettes a platform theme gave
+    // particular widget classes (QApplicationPrivate::handlePaletteChanged, Qt 6.4.2 and 6.8.2
+    // alike), and a palette with every role set keeps the theme's from coming back.
+    QApplication::setPalette(fullyResolved(application.style()->standardPalette()));
 }
 
 } // namespace widgets
