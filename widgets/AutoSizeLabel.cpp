@@ -2,10 +2,47 @@
 
 #include "widgets/TextMetrics.h"
 
-#include <QEvent>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace widgets {
+namespace {
+
+// What a screen reader reads for an auto-sized label: its text, after its caption when it has
+// one. Read afresh on every query, so it follows the text however that was set; QLabel
+// announces each change of its text as a change of this name.
+class AccessibleAutoSizeLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleAutoSizeLabel(AutoSizeLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text which) const override {
+        const auto* label = static_cast<const AutoSizeLabel*>(widget());
+        if (which != QAccessible::Name || !label->accessibleName().isEmpty()) {
+            return QAccessibleWidget::text(which);
+        }
+        return label->accessibleCaption().isEmpty()
+                   ? label->text()
+                   : label->accessibleCaption() + QStringLiteral(": ") + label->text();
+    }
+};
+
+QAccessibleInterface* accessibleAutoSizeLabel(const QString& className, QObject* object) {
+    if (className == QLatin1String(AutoSizeLabel::staticMetaObject.className())) {
+        return new AccessibleAutoSizeLabel(static_cast<AutoSizeLabel*>(object));
+    }
+    return nullptr;
+}
+
+void installAccessibleAutoSizeLabel() {
+    QAccessible::installFactory(accessibleAutoSizeLabel);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installAccessibleAutoSizeLabel)
 
 AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -16,51 +53,18 @@ AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void AutoSizeLabel::setText(const QString& text) {
-    QLabel::setText(text);
-    if (!accessibleCaption_.isEmpty()) {
-        updateAccessibleName();
-    }
-    refit();
-}
-
 void AutoSizeLabel::setAccessibleCaption(const QString& caption) {
     accessibleCaption_ = caption;
-    updateAccessibleName();
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
 }
 
-void AutoSizeLabel::updateAccessibleName() {
-#if QT_CONFIG(accessibility)
-    // An empty accessible name lets the label's own text speak for it again.
-    const QString name = accessibleCaption_.isEmpty()
-                             ? QString()
-                             : accessibleCaption_ + QStringLiteral(": ") + text();
-    // Setting the name tells a listening screen reader that it changed.
-    if (name != accessibleName()) {
-        setAccessibleName(name);
-    }
-#endif
+QSize AutoSizeLabel::sizeHint() const {
+    return {QFontMetrics(font()).horizontalAdvance(text()), lineMetricsOf(font()).height};
 }
 
-bool AutoSizeLabel::event(QEvent* event) {
-    const bool handled = QLabel::event(event);
-    if (event->type() == QEvent::Polish) {
-        fitToText();
-    }
-    return handled;
-}
-
-void AutoSizeLabel::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        refit();
-    }
-}
-
-void AutoSizeLabel::refit() {
-    if (testAttribute(Qt::WA_WState_Polished)) {
-        fitToText();
-    }
+QSize AutoSizeLabel::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void AutoSizeLabel::paintEvent(QPaintEvent*) {
@@ -69,11 +73,6 @@ void AutoSizeLabel::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     painter.setLayoutDirection(layoutDirection());
     painter.drawText(QPointF(0, lineMetricsOf(font()).ascent), text());
-}
-
-void AutoSizeLabel::fitToText() {
-    // resize() keeps the top-left corner where it is.
-    resize(QFontMetrics(font()).horizontalAdvance(text()), lineMetricsOf(font()).height);
 }
 
 } // namespace widgets

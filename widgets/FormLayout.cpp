@@ -1,5 +1,7 @@
 #include "widgets/FormLayout.h"
 
+#include "widgets/TextFitLayout.h"
+
 #include <QPoint>
 #include <QVariant>
 #include <QWidget>
@@ -22,6 +24,7 @@ void applyFormLayout(QWidget& form) {
     }
     form.setBackgroundRole(QPalette::Button);
     form.setAutoFillBackground(true);
+    new TextFitLayout(form);
 }
 
 } // namespace widgets

@@ -11,7 +11,8 @@ namespace widgets {
 //   borderStyle      "fixedDialog": caption and close box only, not resizable;
 //                    "sizeable": resizable, close box, no minimise or maximise box
 //   designedPosition the window's top-left on the screen
-// and paints the client area in the button-face colour.
+// paints the client area in the button-face colour, and keeps its labels the size of their
+// text (TextFitLayout).
 void applyFormLayout(QWidget& form);
 
 // Builds a form from its layout class and applies its layout as above; a "fontPixelSize"

@@ -2,20 +2,13 @@
 
 #include "widgets/PictureBox.h"
 
-#include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QWidget>
 
 namespace widgets {
 
 IdlePreparation::IdlePreparation(QWidget& shown, QWidget& later) : later_(&later) {
-    // Every widget asks to be polished when it is created, and the event loop would do that
-    // for `later` too before the first frame: fitting its labels loads and shapes faces the
-    // first frame does not show. prepare() polishes it instead.
-    QCoreApplication::removePostedEvents(&later, QEvent::PolishRequest);
-    for (QWidget* component : later.findChildren<QWidget*>()) {
-        QCoreApplication::removePostedEvents(component, QEvent::PolishRequest);
-    }
     shown.installEventFilter(this);
 }
 
@@ -33,6 +26,9 @@ void IdlePreparation::prepare() {
         return;
     }
     later_->ensurePolished();
+    if (QLayout* layout = later_->layout()) {
+        layout->activate();
+    }
     for (PictureBox* picture : later_->findChildren<PictureBox*>()) {
         picture->prepare();
     }

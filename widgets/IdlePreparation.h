@@ -8,11 +8,10 @@ class QWidget;
 
 namespace widgets {
 
-// Once `shown` has been painted for the first time, `later` gets ready to be shown: its
-// components are polished (labels fitted, their faces loaded) and its pictures decoded and
-// scaled at their present sizes. Start-up does not wait for it, nor for the polishing the
-// event loop would otherwise give `later` before the first frame, and the first opening of
-// `later` does not have to do it.
+// Once `shown` has been painted for the first time, `later` gets ready to be shown: its labels
+// are fitted to their texts (loading their faces) and its pictures decoded and scaled at their
+// present sizes. Start-up does not wait for it (nothing of `later` needs a face before it is
+// shown), and the first opening of `later` does not have to do it.
 class IdlePreparation : public QObject {
 public:
     IdlePreparation(QWidget& shown, QWidget& later);
