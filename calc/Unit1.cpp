@@ -2,6 +2,7 @@
 
 #include "calc/WeightCalculation.h"
 #include "resume/Unit3.h"
+#include "ui_Unit1.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Handlers.h"
 #include "widgets/RegionalSettings.h"
@@ -39,47 +40,49 @@ private:
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    widgets::buildForm(ui, *this);
+TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
+    widgets::buildForm(*ui, *this);
     connectHandlers();
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::connectHandlers() {
     using widgets::Trigger;
-    connectHandler(ui.RadioButton1, &widgets::RadioButton::becameChecked, this,
+    connectHandler(ui->RadioButton1, &widgets::RadioButton::becameChecked, this,
                    &TForm1::RadioButton1Click);
-    connectHandler(ui.RadioButton2, &widgets::RadioButton::becameChecked, this,
+    connectHandler(ui->RadioButton2, &widgets::RadioButton::becameChecked, this,
                    &TForm1::RadioButton2Click);
-    connectHandler(ui.RadioButton3, &widgets::RadioButton::becameChecked, this,
+    connectHandler(ui->RadioButton3, &widgets::RadioButton::becameChecked, this,
                    &TForm1::RadioButton3Click);
-    connectHandler(ui.RadioButton4, &widgets::RadioButton::becameChecked, this,
+    connectHandler(ui->RadioButton4, &widgets::RadioButton::becameChecked, this,
                    &TForm1::RadioButton4Click);
-    connectHandler(ui.Image1, &widgets::PictureBox::clicked, this, &TForm1::Image1Click);
-    connectHandler(ui.Image2, &widgets::PictureBox::clicked, this, &TForm1::Image2Click);
-    connectHandler(ui.Image3, &widgets::PictureBox::clicked, this, &TForm1::Image3Click);
-    connectHandler(ui.Image4, &widgets::PictureBox::clicked, this, &TForm1::Image4Click);
-    connectHandler(ui.ComboBox1, &widgets::SizeBox::userChanged, this, &TForm1::ComboBox1Change);
-    connectHandler(ui.Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-    connectHandler(ui.Edit1, &widgets::ExitEdit::exited, this, &TForm1::Edit1Exit,
+    connectHandler(ui->Image1, &widgets::PictureBox::clicked, this, &TForm1::Image1Click);
+    connectHandler(ui->Image2, &widgets::PictureBox::clicked, this, &TForm1::Image2Click);
+    connectHandler(ui->Image3, &widgets::PictureBox::clicked, this, &TForm1::Image3Click);
+    connectHandler(ui->Image4, &widgets::PictureBox::clicked, this, &TForm1::Image4Click);
+    connectHandler(ui->ComboBox1, &widgets::SizeBox::userChanged, this, &TForm1::ComboBox1Change);
+    connectHandler(ui->Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    connectHandler(ui->Edit1, &widgets::ExitEdit::exited, this, &TForm1::Edit1Exit,
                    Trigger::FocusChange);
-    connectHandler(ui.Edit2, &widgets::ExitEdit::exited, this, &TForm1::Edit2Exit,
+    connectHandler(ui->Edit2, &widgets::ExitEdit::exited, this, &TForm1::Edit2Exit,
                    Trigger::FocusChange);
-    connectHandler(ui.BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
-    connectHandler(ui.BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connectHandler(ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TForm1::BitBtn2Click);
 }
 
 widgets::RadioButton* TForm1::radioButtonOf(PipeSchedule schedule) const {
     switch (schedule) {
     case PipeSchedule::Sch10:
-        return ui.RadioButton1;
+        return ui->RadioButton1;
     case PipeSchedule::Sch40:
-        return ui.RadioButton2;
+        return ui->RadioButton2;
     case PipeSchedule::SchSTD:
-        return ui.RadioButton3;
+        return ui->RadioButton3;
     case PipeSchedule::Sch80:
-        return ui.RadioButton4;
+        return ui->RadioButton4;
     }
-    return ui.RadioButton1;
+    return ui->RadioButton1;
 }
 
 PipeSchedule TForm1::selectedSchedule() const {
@@ -94,17 +97,17 @@ PipeSchedule TForm1::selectedSchedule() const {
 
 void TForm1::showDiagramOf(PipeSchedule schedule) {
     // In the order Image5, Image6, Image7, Image8: Sch 40, Sch 10, Sch STD, Sch 80.
-    ui.Image5->setVisible(schedule == PipeSchedule::Sch40);
-    ui.Image6->setVisible(schedule == PipeSchedule::Sch10);
-    ui.Image7->setVisible(schedule == PipeSchedule::SchSTD);
-    ui.Image8->setVisible(schedule == PipeSchedule::Sch80);
+    ui->Image5->setVisible(schedule == PipeSchedule::Sch40);
+    ui->Image6->setVisible(schedule == PipeSchedule::Sch10);
+    ui->Image7->setVisible(schedule == PipeSchedule::SchSTD);
+    ui->Image8->setVisible(schedule == PipeSchedule::Sch80);
 }
 
 void TForm1::FormCreate() {
     PipeLength = 0;
     Quantity = 1;
     // Checking it runs RadioButton1Click at once.
-    ui.RadioButton1->setChecked(true);
+    ui->RadioButton1->setChecked(true);
 }
 
 void TForm1::scheduleChecked(PipeSchedule schedule) {
@@ -113,7 +116,7 @@ void TForm1::scheduleChecked(PipeSchedule schedule) {
     for (const std::string& label : calc::sizeLabels(schedule)) {
         labels.append(QString::fromStdString(label));
     }
-    ui.ComboBox1->refill(labels);
+    ui->ComboBox1->refill(labels);
     if (radioButtonOf(schedule)->isChecked()) {
         WeightPerFoot = calc::firstWeight(schedule);
     }
@@ -153,27 +156,28 @@ void TForm1::Image4Click() {
 
 void TForm1::ComboBox1Change() {
     // No entry selected (the user typed): the weight stays as it was.
-    if (const auto weight = calc::weightPerFoot(selectedSchedule(), ui.ComboBox1->currentIndex())) {
+    if (const auto weight =
+            calc::weightPerFoot(selectedSchedule(), ui->ComboBox1->currentIndex())) {
         WeightPerFoot = *weight;
     }
 }
 
 void TForm1::Edit1Change() {
-    ui.Label14->setText(QStringLiteral("******"));
+    ui->Label14->setText(QStringLiteral("******"));
 }
 
 void TForm1::Edit1Exit() {
     PipeLength =
-        numtext::textToFloat(textOf(ui.Edit1), widgets::RegionalSettings::decimalSeparator());
+        numtext::textToFloat(textOf(ui->Edit1), widgets::RegionalSettings::decimalSeparator());
 }
 
 void TForm1::Edit2Exit() {
-    Quantity = numtext::textToInt(textOf(ui.Edit2));
+    Quantity = numtext::textToInt(textOf(ui->Edit2));
 }
 
 void TForm1::BitBtn1Click() {
-    const std::string lengthText = textOf(ui.Edit1);
-    ResultLabels labels(ui);
+    const std::string lengthText = textOf(ui->Edit1);
+    ResultLabels labels(*ui);
     calc::calculate({WeightPerFoot, PipeLength, Quantity, lengthText,
                      widgets::RegionalSettings::decimalSeparator()},
                     labels);

@@ -2,16 +2,24 @@
 #pragma once
 
 #include "calc/PipeSchedule.h"
-#include "ui_Unit1.h"
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+namespace widgets {
+class RadioButton;
+}
 
 class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     void FormCreate();
     void RadioButton1Click();
@@ -34,9 +42,10 @@ public:
     calc::Extended PipeLength = 0;
     std::int32_t Quantity = 1;
 
-    Ui::TForm1 ui;
-
 private:
+    // The components, found by their object names from outside the window.
+    const std::unique_ptr<Ui::TForm1> ui;
+
     // The schedule whose radio button is checked.
     calc::PipeSchedule selectedSchedule() const;
     widgets::RadioButton* radioButtonOf(calc::PipeSchedule schedule) const;

@@ -1,6 +1,7 @@
 #include "resume/Unit3.h"
 
 #include "numtext/numtext.h"
+#include "ui_Unit3.h"
 #include "widgets/FormLayout.h"
 #include "widgets/Handlers.h"
 #include "widgets/Stacking.h"
@@ -40,46 +41,48 @@ constexpr int kViewHeight = 313;
 
 } // namespace
 
-TForm3::TForm3(QWidget* parent) : widgets::ModalWindow(parent) {
-    widgets::buildForm(ui, *this);
+TForm3::TForm3(QWidget* parent) : widgets::ModalWindow(parent), ui(std::make_unique<Ui::TForm3>()) {
+    widgets::buildForm(*ui, *this);
     connectHandlers();
 }
+
+TForm3::~TForm3() = default;
 
 void TForm3::connectHandlers() {
     using widgets::connectHandler;
     using widgets::PictureBox;
-    connectHandler(ui.BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
-    connectHandler(ui.Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    connectHandler(ui.BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
-    connectHandler(ui.Image1, &PictureBox::clicked, this, &TForm3::Image1Click);
-    connectHandler(ui.Image3, &PictureBox::clicked, this, &TForm3::Image3Click);
-    connectHandler(ui.Image4, &PictureBox::clicked, this, &TForm3::Image4Click);
-    connectHandler(ui.Image5, &PictureBox::clicked, this, &TForm3::Image5Click);
-    connectHandler(ui.Image6, &PictureBox::clicked, this, &TForm3::Image6Click);
-    connectHandler(ui.Image7, &PictureBox::clicked, this, &TForm3::Image7Click);
-    connectHandler(ui.Image8, &PictureBox::clicked, this, &TForm3::Image8Click);
-    connectHandler(ui.Image9, &PictureBox::clicked, this, &TForm3::Image9Click);
-    connectHandler(ui.Image10, &PictureBox::clicked, this, &TForm3::Image10Click);
-    connectHandler(ui.Image11, &PictureBox::clicked, this, &TForm3::Image11Click);
+    connectHandler(ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connectHandler(ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+    connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connectHandler(ui->Image1, &PictureBox::clicked, this, &TForm3::Image1Click);
+    connectHandler(ui->Image3, &PictureBox::clicked, this, &TForm3::Image3Click);
+    connectHandler(ui->Image4, &PictureBox::clicked, this, &TForm3::Image4Click);
+    connectHandler(ui->Image5, &PictureBox::clicked, this, &TForm3::Image5Click);
+    connectHandler(ui->Image6, &PictureBox::clicked, this, &TForm3::Image6Click);
+    connectHandler(ui->Image7, &PictureBox::clicked, this, &TForm3::Image7Click);
+    connectHandler(ui->Image8, &PictureBox::clicked, this, &TForm3::Image8Click);
+    connectHandler(ui->Image9, &PictureBox::clicked, this, &TForm3::Image9Click);
+    connectHandler(ui->Image10, &PictureBox::clicked, this, &TForm3::Image10Click);
+    connectHandler(ui->Image11, &PictureBox::clicked, this, &TForm3::Image11Click);
 }
 
 void TForm3::displaySlide(int number) {
     const Slide& slide = kSlides[static_cast<std::size_t>(number - 1)];
-    widgets::PictureBox* picture = ui.*slide.picture;
+    widgets::PictureBox* picture = (*ui).*slide.picture;
     picture->move(picture->x(), kViewTop);
     picture->move(kViewLeft, picture->y());
     picture->resize(kViewWidth, picture->height());
     picture->resize(picture->width(), kViewHeight);
     picture->setVisible(true);
     widgets::raiseAmongGraphics(*picture);
-    ui.TntLabel1->setText((ui.*slide.title)->text());
-    ui.TntLabel3->setText((ui.*slide.subtitle)->text());
+    ui->TntLabel1->setText(((*ui).*slide.title)->text());
+    ui->TntLabel3->setText(((*ui).*slide.subtitle)->text());
 }
 
 void TForm3::Edit1Change() {
     // The text is read afresh for every slide; at most one can match.
     for (int number = 1; number <= static_cast<int>(kSlides.size()); ++number) {
-        if (ui.Edit1->text() ==
+        if (ui->Edit1->text() ==
             QLatin1String(kSlides[static_cast<std::size_t>(number - 1)].number)) {
             displaySlide(number);
         }
@@ -87,27 +90,27 @@ void TForm3::Edit1Change() {
 }
 
 void TForm3::BitBtn1Click() {
-    const std::int32_t slide = numtext::textToInt(ui.Edit1->text().toStdString());
-    ui.Edit1->setText(QString::fromStdString(numtext::intToText(slide + 1)));
-    if (ui.Edit1->text() == QLatin1String("11")) {
-        ui.Edit1->setText(QStringLiteral("1"));
+    const std::int32_t slide = numtext::textToInt(ui->Edit1->text().toStdString());
+    ui->Edit1->setText(QString::fromStdString(numtext::intToText(slide + 1)));
+    if (ui->Edit1->text() == QLatin1String("11")) {
+        ui->Edit1->setText(QStringLiteral("1"));
     }
 }
 
 void TForm3::BitBtn2Click() {
-    const std::int32_t slide = numtext::textToInt(ui.Edit1->text().toStdString());
-    ui.Edit1->setText(QString::fromStdString(numtext::intToText(slide - 1)));
-    if (ui.Edit1->text() == QLatin1String("-1")) {
-        ui.Edit1->setText(QStringLiteral("10"));
+    const std::int32_t slide = numtext::textToInt(ui->Edit1->text().toStdString());
+    ui->Edit1->setText(QString::fromStdString(numtext::intToText(slide - 1)));
+    if (ui->Edit1->text() == QLatin1String("-1")) {
+        ui->Edit1->setText(QStringLiteral("10"));
     }
-    if (ui.Edit1->text() == QLatin1String("0")) {
-        ui.Edit1->setText(QStringLiteral("10"));
+    if (ui->Edit1->text() == QLatin1String("0")) {
+        ui->Edit1->setText(QStringLiteral("10"));
     }
 }
 
 void TForm3::chooseSlide(int number) {
     // Writing the same text changes nothing, so the display steps run here in any case.
-    ui.Edit1->setText(QLatin1String(kSlides[static_cast<std::size_t>(number - 1)].number));
+    ui->Edit1->setText(QLatin1String(kSlides[static_cast<std::size_t>(number - 1)].number));
     displaySlide(number);
 }
 

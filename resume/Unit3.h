@@ -1,14 +1,20 @@
 // The résumé window: a gallery of the maker's ten engineering services.
 #pragma once
 
-#include "ui_Unit3.h"
 #include "widgets/ModalWindow.h"
+
+#include <memory>
+
+namespace Ui {
+class TForm3;
+}
 
 class TForm3 : public widgets::ModalWindow {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget* parent = nullptr);
+    ~TForm3() override;
 
     void BitBtn1Click();
     void Edit1Change();
@@ -24,9 +30,10 @@ public:
     void Image10Click();
     void Image11Click();
 
-    Ui::TForm3 ui;
-
 private:
+    // The components, found by their object names from outside the window.
+    const std::unique_ptr<Ui::TForm3> ui;
+
     // Moves slide N's picture into the viewing box on top and copies its title and subtitle
     // into the heading.
     void displaySlide(int number);

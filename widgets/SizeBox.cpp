@@ -13,8 +13,13 @@ SizeBox::SizeBox(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
-    // The completion below replaces Qt's, and Qt's own selection of an exact match on Return
-    // or focus-out would be a change nobody asked for.
+    // The completion below replaces Qt's. Qt's combo box also chooses the entry that the text
+    // names when Return is pressed or the focus leaves (through the line edit's returnPressed
+    // and editingFinished, which QComboBox connects to itself), and announces it as the user's
+    // pick: a change nobody asked for. Those two connections are QComboBox's own, not its API
+    // (in QComboBox::setLineEdit: private slots in Qt 6.4.2, QObjectPrivate::connect in 6.8.2;
+    // both have the box as receiver, so the two calls below remove them in both versions).
+    // Guarded by CalculatorTest::aPastedSizeIsNotChosenByReturnOrLeaving.
     setCompleter(nullptr);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);

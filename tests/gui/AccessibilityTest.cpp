@@ -3,8 +3,12 @@
 // their text, and gallery buttons that do what their names say.
 #include "ProgramWindows.h"
 #include "RealInput.h"
+#include "widgets/AutoSizeLabel.h"
+#include "widgets/RadioButton.h"
 
 #include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSet>
 #include <algorithm>
 
@@ -38,7 +42,9 @@ template <typename Widget> QList<Widget*> leftToRight(QList<Widget*> widgets) {
 }
 
 QList<widgets::AutoSizeLabel*> resultLabels() {
-    return {Form1->ui.Label7, Form1->ui.Label13, Form1->ui.Label14};
+    return {component<widgets::AutoSizeLabel>(Form1, "Label7"),
+            component<widgets::AutoSizeLabel>(Form1, "Label13"),
+            component<widgets::AutoSizeLabel>(Form1, "Label14")};
 }
 
 void expectResultsReadAsShown() {
@@ -86,12 +92,17 @@ private slots:
 
     void everyControlHasItsOwnName() {
         // Those that show no caption of their own are among the controls checked.
-        for (QWidget* captionless : std::initializer_list<QWidget*>{
-                 Form1->ui.RadioButton1, Form1->ui.RadioButton2, Form1->ui.RadioButton3,
-                 Form1->ui.RadioButton4, Form1->ui.ComboBox1, Form1->ui.Edit1, Form1->ui.Edit2,
-                 Form3->ui.BitBtn1, Form3->ui.BitBtn2}) {
-            QVERIFY2(controlsOf(captionless->window()).contains(captionless),
-                     qPrintable(captionless->objectName()));
+        for (const auto& [form, name] :
+             std::initializer_list<std::pair<QWidget*, const char*>>{{Form1, "RadioButton1"},
+                                                                     {Form1, "RadioButton2"},
+                                                                     {Form1, "RadioButton3"},
+                                                                     {Form1, "RadioButton4"},
+                                                                     {Form1, "ComboBox1"},
+                                                                     {Form1, "Edit1"},
+                                                                     {Form1, "Edit2"},
+                                                                     {Form3, "BitBtn1"},
+                                                                     {Form3, "BitBtn2"}}) {
+            QVERIFY2(controlsOf(form).contains(component(form, name)), name);
         }
         for (QWidget* form : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form3)}) {
             QSet<QString> names;
@@ -132,10 +143,11 @@ private slots:
         QCOMPARE(captions.size(), 3);
         expectResultsReadAsShown();
 
-        click(Form1->ui.Edit1);
-        Form1->ui.Edit1->selectAll();
+        auto* length = component<QLineEdit>(Form1, "Edit1");
+        click(length);
+        length->selectAll();
         typeText(QStringLiteral("6000"));
-        click(Form1->ui.BitBtn1);
+        click(component(Form1, "BitBtn1"));
         expectResultsReadAsShown();
         for (widgets::AutoSizeLabel* label : resultLabels()) {
             QVERIFY(!label->text().contains(QLatin1String("*")));
@@ -143,11 +155,16 @@ private slots:
             QVERIFY(!label->text().contains(label->accessibleCaption()));
         }
 
+        // Whatever sets a label's text, the name follows it.
+        QLabel* inches = resultLabels().constLast();
+        inches->setText(QStringLiteral("%s %n %1"));
+        expectResultsReadAsShown();
+
         // Editing the length blanks the inch result, and its name with it.
-        click(Form1->ui.Edit1);
+        click(length);
         pressKey(Qt::Key_End);
         pressKey(Qt::Key_Backspace);
-        QCOMPARE(Form1->ui.Label14->text(), QStringLiteral("******"));
+        QCOMPARE(component<QLabel>(Form1, "Label14")->text(), QStringLiteral("******"));
         expectResultsReadAsShown();
     }
 
@@ -155,14 +172,15 @@ private slots:
         Form3->setWindowModality(Qt::ApplicationModal);
         Form3->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form3));
-        QCOMPARE(Form3->ui.Edit1->text(), QStringLiteral("0"));
+        const auto* slideNumber = component<QLineEdit>(Form3, "Edit1");
+        QCOMPARE(slideNumber->text(), QStringLiteral("0"));
         // The press is animated: the button clicks a moment later.
         QVERIFY(pressNamed(Form3, QStringLiteral("Next slide")));
-        QTRY_COMPARE(Form3->ui.Edit1->text(), QStringLiteral("1"));
+        QTRY_COMPARE(slideNumber->text(), QStringLiteral("1"));
         QVERIFY(pressNamed(Form3, QStringLiteral("Next slide")));
-        QTRY_COMPARE(Form3->ui.Edit1->text(), QStringLiteral("2"));
+        QTRY_COMPARE(slideNumber->text(), QStringLiteral("2"));
         QVERIFY(pressNamed(Form3, QStringLiteral("Previous slide")));
-        QTRY_COMPARE(Form3->ui.Edit1->text(), QStringLiteral("1"));
+        QTRY_COMPARE(slideNumber->text(), QStringLiteral("1"));
     }
 
 private:

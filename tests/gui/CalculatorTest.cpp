@@ -3,14 +3,16 @@
 #include "ProgramWindows.h"
 #include "RealInput.h"
 #include "ScopedRegionalSettings.h"
+#include "WindowComponents.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QSignalSpy>
 
 namespace {
 
-Ui::TForm1& ui() {
-    return Form1->ui;
+CalculatorComponents ui() {
+    return {};
 }
 
 QStringList entriesOf(const QComboBox* box) {
@@ -312,6 +314,24 @@ private slots:
         QCOMPARE(ui().ComboBox1->currentText(), QStringLiteral("1 1/2\" inch"));
         QCOMPARE(ui().ComboBox1->currentIndex(), 4);
         QCOMPARE(Form1->WeightPerFoot, 2.085L);
+    }
+
+    // Qt's editable list would choose the entry that a pasted text names when Return is
+    // pressed or the focus leaves: a change of size that the user did not make.
+    void aPastedSizeIsNotChosenByReturnOrLeaving() {
+        click(ui().ComboBox1->lineEdit());
+        ui().ComboBox1->lineEdit()->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("6\" inch"));
+        pressKey(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui().ComboBox1->currentText(), QStringLiteral("6\" inch"));
+        QCOMPARE(ui().ComboBox1->currentIndex(), -1);
+        QSignalSpy changes(ui().ComboBox1, &widgets::SizeBox::userChanged);
+        pressKey(Qt::Key_Return);
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ui().Edit1);
+        QCOMPARE(ui().ComboBox1->currentIndex(), -1);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(Form1->WeightPerFoot, 0.671L);
     }
 
     void completionIgnoresCaseButKeepsWhatWasTyped() {

@@ -4,6 +4,8 @@
 #include "ProgramWindows.h"
 #include "RealInput.h"
 
+#include <QLineEdit>
+
 namespace {
 
 // A dark colour scheme, as a desktop theme hands it to Qt: the application's palette and the
@@ -50,8 +52,9 @@ void renderProgram(Rendering& shots) {
     Form1->activateWindow();
     QTRY_VERIFY(Form1->isActiveWindow());
     ErrorBoxWatcher watcher([&shots](QMessageBox& box) { shots.errorBox = box.grab().toImage(); });
-    Form1->ui.Edit1->setText(QStringLiteral("abc"));
-    click(Form1->ui.Edit1);
+    auto* length = component<QLineEdit>(Form1, "Edit1");
+    length->setText(QStringLiteral("abc"));
+    click(length);
     pressKey(Qt::Key_Tab);
     QTRY_COMPARE(watcher.seen.size(), 1);
 }
@@ -84,12 +87,13 @@ private slots:
         app::initialiseApplication(*qApp);
         ProgramWindows windows;
         QVERIFY(windows.ready());
-        const QPalette calculate = Form1->ui.BitBtn1->palette();
+        const QPalette calculate = component(Form1, "BitBtn1")->palette();
         // Dark grey on the light button face, as laid out.
         QCOMPARE(calculate.color(QPalette::ButtonText), QColor(0x29, 0x29, 0x29));
         QVERIFY(qGray(calculate.color(QPalette::Button).rgb()) > 180);
-        QVERIFY(qGray(Form3->ui.Bevel1->palette().color(QPalette::Light).rgb()) >
-                qGray(Form3->ui.Bevel1->palette().color(QPalette::Dark).rgb()) + 60);
+        const QPalette bevel = component(Form3, "Bevel1")->palette();
+        QVERIFY(qGray(bevel.color(QPalette::Light).rgb()) >
+                qGray(bevel.color(QPalette::Dark).rgb()) + 60);
     }
 };
 

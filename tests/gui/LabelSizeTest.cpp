@@ -2,6 +2,7 @@
 // in for the designed ones; the texts that are ours end inside their designed boxes.
 #include "ProgramWindows.h"
 
+#include <QLabel>
 #include <QRawFont>
 #include <QtMath>
 
@@ -101,6 +102,22 @@ private slots:
                  qPrintable(
                      QStringLiteral("ends at %1, box at %2").arg(shown.right()).arg(box.right())));
         QVERIFY(qAbs(shown.height() - box.height()) <= 1);
+    }
+
+    // However the text is set, through the label's own class or a plain QLabel pointer as any
+    // Qt code would set it, the label takes the size of its new text and keeps its left edge.
+    void aLabelRefitsHoweverItsTextIsSet() {
+        auto* subtitle = component<QLabel>(Form3, "TntLabel3");
+        const QString before = subtitle->text();
+        const QPoint left = subtitle->pos();
+        // Slide 7's subtitle, in the same face, is laid out in a label of its own.
+        const QWidget* sameText = component(Form3, "TntLabel26");
+        subtitle->setText(QStringLiteral("( Steel Structure )"));
+        QCOMPARE(subtitle->pos(), left);
+        QCOMPARE(subtitle->size(), sameText->size());
+        subtitle->setText(before);
+        QCOMPARE(subtitle->pos(), left);
+        QCOMPARE(subtitle->size(), component(Form3, "TntLabel17")->size());
     }
 
     void cleanupTestCase() { windows.reset(); }

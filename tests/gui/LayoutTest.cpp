@@ -2,9 +2,11 @@
 // stacking, and the way bitmap buttons and the bevel draw.
 #include "ProgramWindows.h"
 #include "StackingOrder.h"
+#include "widgets/BitmapButton.h"
 
 #include <QColor>
 #include <QImage>
+#include <QLabel>
 
 namespace {
 
@@ -161,13 +163,15 @@ private slots:
         for (const Placed& p : placed) {
             QCOMPARE(component(Form3, p.name)->geometry(), p.geometry);
         }
-        QCOMPARE(Form3->ui.BitBtn1->spacing(), 0);
-        QCOMPARE(Form3->ui.BitBtn1->text(), QStringLiteral(" "));
+        const auto* next = component<widgets::BitmapButton>(Form3, "BitBtn1");
+        QCOMPARE(next->spacing(), 0);
+        QCOMPARE(next->text(), QStringLiteral(" "));
     }
 
     void bevelIsAHighlightRowOverAShadowRow() {
-        const QImage shot = Form3->grab(Form3->ui.Bevel1->geometry()).toImage();
-        const QPalette palette = Form3->ui.Bevel1->palette();
+        const QWidget* bevel = component(Form3, "Bevel1");
+        const QImage shot = Form3->grab(bevel->geometry()).toImage();
+        const QPalette palette = bevel->palette();
         // Each logical row is as many device rows as the screen's ratio.
         const int ratio = qRound(shot.devicePixelRatio());
         for (int x = 0; x < shot.width(); x += 7) {
@@ -179,14 +183,16 @@ private slots:
     }
 
     void resumeLabelsUseTheirFaces() {
-        QCOMPARE(Form3->ui.TntLabel16->font().family(), QStringLiteral("Titr"));
-        QCOMPARE(Form3->ui.TntLabel16->font().pixelSize(), 11);
-        QCOMPARE(Form3->ui.TntLabel17->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(Form3->ui.Label1->font().pixelSize(), 11);
-        QCOMPARE(Form3->ui.Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+        const QWidget* title = component(Form3, "TntLabel16");
+        const QWidget* address = component(Form3, "Label1");
+        QCOMPARE(title->font().family(), QStringLiteral("Titr"));
+        QCOMPARE(title->font().pixelSize(), 11);
+        QCOMPARE(component(Form3, "TntLabel17")->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(address->font().pixelSize(), 11);
+        QCOMPARE(address->palette().color(QPalette::WindowText), QColor(Qt::white));
         // The Titr labels are as tall as the face's line, so no letter is cut off below.
-        QCOMPARE(Form3->ui.TntLabel16->height(), 20);
-        QCOMPARE(Form3->ui.TntLabel1->height(), 29);
+        QCOMPARE(title->height(), 20);
+        QCOMPARE(component(Form3, "TntLabel1")->height(), 29);
     }
 
     void cleanupTestCase() { windows.reset(); }

@@ -45,11 +45,14 @@ private:
     std::unique_ptr<TForm3> resume_;
 };
 
-// A form's component by name; a missing one ends the test run.
-inline QWidget* component(QWidget* form, const char* name) {
-    auto* found = form->findChild<QWidget*>(QString::fromLatin1(name));
+// A form's component by its object name, as screen readers and the end-to-end tests find it:
+// the windows keep their components to themselves. A missing one, or one that is not a
+// `Component`, ends the test run.
+template <typename Component = QWidget>
+Component* component(const QWidget* form, const char* name) {
+    auto* found = form->findChild<Component*>(QString::fromLatin1(name));
     if (found == nullptr) {
-        qFatal("no component %s", name);
+        qFatal("no component %s of the kind asked for", name);
     }
     return found;
 }

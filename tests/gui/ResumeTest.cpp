@@ -7,12 +7,12 @@
 
 namespace {
 
-Ui::TForm3& ui() {
-    return Form3->ui;
+GalleryComponents ui() {
+    return {};
 }
 
 SlideParts slide(int number) {
-    return slideOf(ui(), number);
+    return slideOf(number);
 }
 
 QWidget* topmostGraphic() {

@@ -147,12 +147,12 @@ private slots:
 
     void slidesAtTheirThumbnailAndViewingSizes() {
         for (int number = 1; number <= kSlideCount; ++number) {
-            PictureBox* slide = slideOf(Form3->ui, number).picture;
+            PictureBox* slide = slideOf(number).picture;
             const QSize thumbnail = slide->size() * ratio;
             QCOMPARE(devicePixels(slide->grab().toImage()),
                      devicePixels(expectedStretched(slide->picture(), thumbnail)));
         }
-        PictureBox* largest = slideOf(Form3->ui, 10).picture;
+        PictureBox* largest = slideOf(10).picture;
         click(largest);
         QCOMPARE(largest->geometry(), kViewingBox);
         QCOMPARE(devicePixels(largest->grab().toImage()),

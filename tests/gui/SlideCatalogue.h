@@ -3,7 +3,7 @@
 #pragma once
 
 #include "StackingOrder.h"
-#include "resume/Unit3.h"
+#include "WindowComponents.h"
 
 #include <QRect>
 
@@ -18,18 +18,27 @@ inline const QRect kViewingBox(8, 8, 425, 313);
 inline constexpr int kSlideCount = 10;
 
 // Slide 1 to 10.
-inline SlideParts slideOf(Ui::TForm3& u, int number) {
-    const SlideParts parts[] = {
-        {u.Image1, u.TntLabel16, u.TntLabel17, {8, 8}},
-        {u.Image3, u.TntLabel13, u.TntLabel12, {8, 64}},
-        {u.Image4, u.TntLabel14, u.TntLabel18, {8, 120}},
-        {u.Image5, u.TntLabel19, u.TntLabel20, {8, 176}},
-        {u.Image6, u.TntLabel21, u.TntLabel22, {8, 232}},
-        {u.Image7, u.TntLabel23, u.TntLabel24, {200, 8}},
-        {u.Image8, u.TntLabel25, u.TntLabel26, {200, 64}},
-        {u.Image9, u.TntLabel27, u.TntLabel28, {200, 120}},
-        {u.Image10, u.TntLabel29, u.TntLabel30, {200, 176}},
-        {u.Image11, u.TntLabel31, u.TntLabel32, {200, 232}},
+inline SlideParts slideOf(int number) {
+    struct Names {
+        const char* picture;
+        const char* title;
+        const char* subtitle;
+        QPoint thumbnail;
     };
-    return parts[number - 1];
+    static const Names names[] = {
+        {"Image1", "TntLabel16", "TntLabel17", {8, 8}},
+        {"Image3", "TntLabel13", "TntLabel12", {8, 64}},
+        {"Image4", "TntLabel14", "TntLabel18", {8, 120}},
+        {"Image5", "TntLabel19", "TntLabel20", {8, 176}},
+        {"Image6", "TntLabel21", "TntLabel22", {8, 232}},
+        {"Image7", "TntLabel23", "TntLabel24", {200, 8}},
+        {"Image8", "TntLabel25", "TntLabel26", {200, 64}},
+        {"Image9", "TntLabel27", "TntLabel28", {200, 120}},
+        {"Image10", "TntLabel29", "TntLabel30", {200, 176}},
+        {"Image11", "TntLabel31", "TntLabel32", {200, 232}},
+    };
+    const Names& slide = names[number - 1];
+    return {component<widgets::PictureBox>(Form3, slide.picture),
+            component<widgets::AutoSizeLabel>(Form3, slide.title),
+            component<widgets::AutoSizeLabel>(Form3, slide.subtitle), slide.thumbnail};
 }

@@ -2,10 +2,12 @@
 // their frames, and the lifetime of the résumé window.
 #include "app/StartUp.h"
 
+#include "ProgramWindows.h"
 #include "app/CreateForm.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
 #include "widgets/IdlePreparation.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QTest>
@@ -67,12 +69,13 @@ private slots:
     }
 
     void resumeWindowGetsReadyWhileHidden() {
-        // Labels size themselves when polished; the idle preparation does it before the
-        // first opening, once the main window is on the screen.
-        QTRY_COMPARE(Form3->ui.TntLabel1->height(), 29);
+        // Once the main window is on the screen, the idle preparation fits the gallery's labels
+        // to their texts and decodes its pictures, before the first opening.
+        const QWidget* heading = component(Form3, "TntLabel1");
+        QTRY_COMPARE(heading->size(), heading->sizeHint());
         QVERIFY(!Form3->isVisible());
-        QCOMPARE(Form3->ui.TntLabel1->pos(), QPoint(460, 12));
-        QVERIFY(Form3->ui.Image1->image().size() == QSize(77, 54));
+        QCOMPARE(heading->pos(), QPoint(460, 12));
+        QCOMPARE(component<widgets::PictureBox>(Form3, "Image1")->image().size(), QSize(77, 54));
     }
 
     void resumeWindowIsModalAndClosingOnlyHidesIt() {

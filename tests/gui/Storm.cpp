@@ -6,7 +6,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -126,9 +129,13 @@ void Storm::step() {
         }
     }
     fold(QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-             .arg(Form1->ui.Label7->text(), Form1->ui.Label13->text(), Form1->ui.Label14->text(),
-                  Form1->ui.Edit1->text(), Form1->ui.Edit2->text(),
-                  Form1->ui.ComboBox1->currentText(), Form3->ui.Edit1->text(), nameOf(modal),
+             .arg(component<QLabel>(Form1, "Label7")->text(),
+                  component<QLabel>(Form1, "Label13")->text(),
+                  component<QLabel>(Form1, "Label14")->text(),
+                  component<QLineEdit>(Form1, "Edit1")->text(),
+                  component<QLineEdit>(Form1, "Edit2")->text(),
+                  component<QComboBox>(Form1, "ComboBox1")->currentText(),
+                  component<QLineEdit>(Form3, "Edit1")->text(), nameOf(modal),
                   nameOf(QApplication::focusWidget())));
     if (delivered_ >= events_ || !failure_.isEmpty()) {
         windDown(modal, popup);
@@ -160,7 +167,7 @@ void Storm::actOnCalculator() {
     QWidget& window = *Form1;
     const int choice = random_.below(1000);
     if (choice < 40) {
-        clickSomewhereIn(*Form1->ui.BitBtn1);
+        clickSomewhereIn(*component(Form1, "BitBtn1"));
     } else if (choice < 350) {
         clickSomewhereInOneOf(componentsOf(window));
     } else if (choice < 400) {
@@ -197,14 +204,13 @@ void Storm::actOnCalculator() {
 
 void Storm::actOnGallery() {
     QWidget& window = *Form3;
-    Ui::TForm3& u = Form3->ui;
     const int choice = random_.below(100);
     if (choice < 30) {
-        clickSomewhereIn(random_.percent(50) ? *static_cast<QWidget*>(u.BitBtn1) : *u.BitBtn2);
+        clickSomewhereIn(*component(Form3, random_.percent(50) ? "BitBtn1" : "BitBtn2"));
     } else if (choice < 50) {
         QList<QWidget*> slidePictures;
         for (int number = 1; number <= kSlideCount; ++number) {
-            slidePictures.append(slideOf(u, number).picture);
+            slidePictures.append(slideOf(number).picture);
         }
         clickSomewhereInOneOf(slidePictures);
     } else if (choice < 60) {
@@ -254,7 +260,7 @@ void Storm::actOnPopup(QWidget& popup) {
             QTest::mouseMove(popup.windowHandle(), QPoint(1, 1));
             QTest::mouseMove(popup.windowHandle(), QPoint(popup.width() - 2, popup.height() - 2));
         }
-        clickSomewhereIn(*Form1->ui.ComboBox1->view()->viewport());
+        clickSomewhereIn(*component<QComboBox>(Form1, "ComboBox1")->view()->viewport());
     } else {
         clickSomewhereIn(*Form1);
     }
@@ -274,7 +280,7 @@ void Storm::restart() {
     if (!windows_->ready()) {
         fail(QStringLiteral("the main window did not come up"));
     }
-    checks_.watch(*Form1);
+    checks_.watch();
     note(QStringLiteral("start"));
 }
 

@@ -1,11 +1,11 @@
 #include "StormChecks.h"
 
-#include "SlideCatalogue.h"
 #include "calc/WeightCalculation.h"
 #include "widgets/MessageText.h"
 #include "widgets/RegionalSettings.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,7 +33,7 @@ struct Results : calc::ResultReceiver {
 };
 
 Results formulaFor(const TForm1& form) {
-    const std::string lengthText = form.ui.Edit1->text().toStdString();
+    const std::string lengthText = component<QLineEdit>(&form, "Edit1")->text().toStdString();
     Results results;
     try {
         calc::calculate({form.WeightPerFoot, form.PipeLength, form.Quantity, lengthText,
@@ -73,7 +73,7 @@ void commitIfConverts(Value& committed, Conversion convert) {
     }
 }
 
-int checkedSchedule(const Ui::TForm1& u) {
+int checkedSchedule(const CalculatorComponents& u) {
     const std::array<const QRadioButton*, 4> radios{u.RadioButton1, u.RadioButton2, u.RadioButton3,
                                                     u.RadioButton4};
     int checked = -1;
@@ -90,29 +90,34 @@ int checkedSchedule(const Ui::TForm1& u) {
 
 } // namespace
 
-void StormChecks::watch(TForm1& form) {
+void StormChecks::watch() {
     length_ = 0;
     quantity_ = 1;
     kilograms_ = kNoResult;
     pounds_ = kNoResult;
-    Ui::TForm1& u = form.ui;
+    calculator_.emplace();
+    gallery_.emplace();
+    for (int number = 1; number <= kSlideCount; ++number) {
+        slides_[static_cast<std::size_t>(number - 1)] = slideOf(number);
+    }
+    const CalculatorComponents& u = *calculator_;
     // Connected after the window's own handlers, so these run once those have finished.
     connect(u.BitBtn1, &QPushButton::clicked, this, &StormChecks::calculated);
-    connect(u.Edit1, &widgets::ExitEdit::exited, this, [this, &u] {
-        commitIfConverts(length_, [&u] {
-            return numtext::textToFloat(u.Edit1->text().toStdString(),
+    connect(u.Edit1, &widgets::ExitEdit::exited, this, [this, length = u.Edit1] {
+        commitIfConverts(length_, [length] {
+            return numtext::textToFloat(length->text().toStdString(),
                                         widgets::RegionalSettings::decimalSeparator());
         });
     });
-    connect(u.Edit2, &widgets::ExitEdit::exited, this, [this, &u] {
+    connect(u.Edit2, &widgets::ExitEdit::exited, this, [this, quantity = u.Edit2] {
         commitIfConverts(quantity_,
-                         [&u] { return numtext::textToInt(u.Edit2->text().toStdString()); });
+                         [quantity] { return numtext::textToInt(quantity->text().toStdString()); });
     });
 }
 
 void StormChecks::calculated() {
     ++calculations_;
-    const Ui::TForm1& u = Form1->ui;
+    const CalculatorComponents& u = *calculator_;
     const Results expected = formulaFor(*Form1);
     kilograms_ = expected.kg;
     pounds_ = expected.lb;
@@ -137,7 +142,7 @@ QString StormChecks::broken() const {
 }
 
 QString StormChecks::calculatorBroken() const {
-    const Ui::TForm1& u = Form1->ui;
+    const CalculatorComponents& u = *calculator_;
     const int schedule = checkedSchedule(u);
     if (schedule < 0) {
         return QStringLiteral("not exactly one schedule is checked");
@@ -198,7 +203,7 @@ QString StormChecks::calculatorBroken() const {
 }
 
 QString StormChecks::resultsBroken() const {
-    const Ui::TForm1& u = Form1->ui;
+    const CalculatorComponents& u = *calculator_;
     const QString kg = u.Label7->text();
     const QString lb = u.Label13->text();
     const QString in = u.Label14->text();
@@ -222,21 +227,21 @@ QString StormChecks::resultsBroken() const {
 }
 
 QString StormChecks::galleryBroken() const {
-    Ui::TForm3& u = Form3->ui;
+    const GalleryComponents& u = *gallery_;
     static const QRegularExpression slideNumber(QStringLiteral("^([0-9]|10)$"));
     const QString number = u.Edit1->text();
     if (!slideNumber.match(number).hasMatch()) {
         return QStringLiteral("the slide number reads '%1'").arg(number);
     }
     const int shown = number.toInt();
-    const SlideParts heading = slideOf(u, shown == 0 ? 1 : shown);
+    const SlideParts heading = slide(shown == 0 ? 1 : shown);
     if (u.TntLabel1->text() != heading.title->text() ||
         u.TntLabel3->text() != heading.subtitle->text()) {
         return QStringLiteral("slide %1 is shown under the heading '%2' '%3'")
             .arg(number, u.TntLabel1->text(), u.TntLabel3->text());
     }
     for (int slide = 1; slide <= kSlideCount; ++slide) {
-        const SlideParts parts = slideOf(u, slide);
+        const SlideParts& parts = slides_[static_cast<std::size_t>(slide - 1)];
         const QRect at = parts.picture->geometry();
         const bool enlarged = at == kViewingBox;
         if (!enlarged && at != QRect(parts.thumbnail, QSize(49, 41))) {
@@ -254,7 +259,7 @@ QString StormChecks::galleryBroken() const {
                 .arg(number);
         }
     }
-    if (shown != 0 && graphicsInStackingOrder(*Form3).constLast() != slideOf(u, shown).picture) {
+    if (shown != 0 && graphicsInStackingOrder(*Form3).constLast() != slide(shown).picture) {
         return QStringLiteral("slide %1's picture is not on top").arg(number);
     }
     if (Form3->isVisible() && QApplication::activeModalWidget() == nullptr) {
@@ -267,10 +272,12 @@ QString StormChecks::brokenBox(const QMessageBox& box) const {
     if (Form3->isVisible()) {
         return QStringLiteral("an error box came up over the gallery: %1").arg(box.text());
     }
-    const QString lengthError = widgets::withFullStop(
-        QStringLiteral("'%1' is not a valid floating point value").arg(Form1->ui.Edit1->text()));
-    const QString quantityError = widgets::withFullStop(
-        QStringLiteral("'%1' is not a valid integer value").arg(Form1->ui.Edit2->text()));
+    const QString lengthError =
+        widgets::withFullStop(QStringLiteral("'%1' is not a valid floating point value")
+                                  .arg(component<QLineEdit>(Form1, "Edit1")->text()));
+    const QString quantityError =
+        widgets::withFullStop(QStringLiteral("'%1' is not a valid integer value")
+                                  .arg(component<QLineEdit>(Form1, "Edit2")->text()));
     if (box.text() != lengthError && box.text() != quantityError) {
         return QStringLiteral("an error box reads '%1'").arg(box.text());
     }

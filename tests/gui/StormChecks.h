@@ -1,19 +1,23 @@
 // What must hold after every step of the storm, whatever the input was.
 #pragma once
 
+#include "SlideCatalogue.h"
+#include "WindowComponents.h"
 #include "calc/Unit1.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 class QMessageBox;
 
 class StormChecks : public QObject {
 public:
     // Follows the calculator's calculations and the commits of its two boxes from its
-    // start-up state on.
-    void watch(TForm1& form);
+    // start-up state on, and the gallery's slides.
+    void watch();
 
     // Empty when both windows are as they should be; otherwise what is wrong.
     QString broken() const;
@@ -27,6 +31,14 @@ private:
     QString resultsBroken() const;
     QString galleryBroken() const;
     void calculated();
+    const SlideParts& slide(int number) const {
+        return slides_[static_cast<std::size_t>(number - 1)];
+    }
+
+    // The watched windows' components.
+    std::optional<CalculatorComponents> calculator_;
+    std::optional<GalleryComponents> gallery_;
+    std::array<SlideParts, kSlideCount> slides_{};
 
     // The first thing found wrong while a calculation or a commit ran.
     QString found_;
