@@ -6,8 +6,11 @@ the font system that any window with text pays, the same window with one label).
 resident memory once settled, a second after the first frame (the gallery prepared in the idle
 time), and after pipeweight's gallery has been opened.
 
-    bench/startup/startup.py [build folder] [runs] [memory runs]   (default: build, 15, 5)
+    bench/startup/startup.py [build folder] [runs] [memory runs] [--before <build folder>]
+                                                               (default: build, 15, 5)
 
+With --before, the pipeweight built in the other folder (an earlier version, say) takes its
+turn with the rest, so that before and after are measured in one run, on one machine state.
 Runs itself under xvfb-run when no display is set. The programs take turns, run after run.
 Prints medians and the ratios pipeweight / bare window."""
 
@@ -54,14 +57,22 @@ def mib(kb):
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else "build"
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 15
-    memory_runs = int(sys.argv[3]) if len(sys.argv) > 3 else 5
+    arguments = sys.argv[1:]
+    before = None
+    if "--before" in arguments:
+        at = arguments.index("--before")
+        before = arguments[at + 1]
+        del arguments[at:at + 2]
+    build = arguments[0] if len(arguments) > 0 else "build"
+    runs = int(arguments[1]) if len(arguments) > 1 else 15
+    memory_runs = int(arguments[2]) if len(arguments) > 2 else 5
     if not os.environ.get("DISPLAY"):
         os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
                                sys.executable, *sys.argv])
     executables = {name: os.path.join(build, "bench/startup", file)
                    for name, file in PROGRAMS.items()}
+    if before:
+        executables["before"] = os.path.join(before, "bench/startup", PROGRAMS["pipeweight"])
 
     for executable in executables.values():
         first_frame(executable)  # warm the file cache
@@ -77,10 +88,15 @@ def main():
         medians[name] = (ms, kb)
         print(f"  {name:12} {ms:7.1f} ms   resident {mib(kb)} MiB"
               f"   (fastest {min(v[0] for v in values):.1f} ms)")
-    ours, bare, text = medians["pipeweight"], medians["bare window"], medians["text window"]
-    print(f"  ratio to the bare window   time {ours[0] / bare[0]:.2f}   memory {ours[1] / bare[1]:.2f}"
-          "   (aim: at most 1.15 and 1.2)")
-    print(f"  ratio to the text window   time {ours[0] / text[0]:.2f}   memory {ours[1] / text[1]:.2f}")
+    bare, text = medians["bare window"], medians["text window"]
+    for name in ("before", "pipeweight"):
+        if name not in medians:
+            continue
+        ours = medians[name]
+        print(f"  {name}: ratio to the bare window   time {ours[0] / bare[0]:.2f}"
+              f"   memory {ours[1] / bare[1]:.2f}   (aim: at most 1.15 and 1.2)")
+        print(f"  {name}: ratio to the text window   time {ours[0] / text[0]:.2f}"
+              f"   memory {ours[1] / text[1]:.2f}")
 
     if memory_runs <= 0:
         return
