@@ -1,38 +1,43 @@
 #include "pictures/EncodedPicture.h"
 
 #include "pictures/BitmapDecoder.h"
-#include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
+
+#include <QImageReader>
 
 namespace pictures {
 
 EncodedPicture::EncodedPicture(const QString& path, bool keyed)
     : path_(path), keyed_(keyed), jpeg_(isJpegPath(path)) {}
 
-void EncodedPicture::readOnce() {
-    if (!read_) {
-        read_ = true;
-        data_ = readPictureFile(path_);
-        if (jpeg_) {
-            jpegSize_ = pictures::jpegSize(data_);
+QSize EncodedPicture::size() {
+    if (!sizeRead_) {
+        sizeRead_ = true;
+        if (!path_.isEmpty()) {
+            size_ = QImageReader(path_).size();
         }
     }
+    return size_;
 }
 
-bool EncodedPicture::exists() {
-    readOnce();
-    return !data_.isEmpty();
-}
-
-QSize EncodedPicture::jpegSize() {
-    readOnce();
-    return jpegSize_;
-}
-
-QImage EncodedPicture::atScale(int eighths) {
-    readOnce();
-    QImage image = jpeg_ ? decodeJpeg(data_, eighths) : decodeBitmap(data_);
+QImage EncodedPicture::read(QSize scaledTo) const {
+    if (path_.isEmpty()) {
+        return {};
+    }
+    QImage image;
+    if (jpeg_) {
+        QImageReader reader(path_);
+        if (scaledTo.isValid()) {
+            reader.setScaledSize(scaledTo);
+        }
+        image = reader.read();
+    } else {
+        image = decodeBitmap(readPictureFile(path_));
+        if (!image.isNull() && scaledTo.isValid() && scaledTo != image.size()) {
+            image = image.scaled(scaledTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+    }
     return keyed_ ? withKeyColourDropped(std::move(image)) : image;
 }
 

@@ -1,6 +1,5 @@
 #include "pictures/PictureSource.h"
 
-#include "pictures/JpegDecoder.h"
 #include "pictures/PictureFile.h"
 
 #include <cmath>
@@ -13,12 +12,6 @@ QSize timesRatio(QSize logical, qreal ratio) {
             static_cast<int>(std::lround(logical.height() * ratio))};
 }
 
-QImage smoothlyScaled(const QImage& image, QSize size) {
-    return image.size() == size
-               ? image
-               : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 PictureSource::PictureSource(const QString& path, bool keyed)
@@ -26,7 +19,7 @@ PictureSource::PictureSource(const QString& path, bool keyed)
 
 QImage PictureSource::ownSize(qreal ratio) {
     if (ratio <= 1) {
-        return own_.atScale(8);
+        return own_.read();
     }
     QImage image = atRatio(ratio);
     image.setDevicePixelRatio(ratio);
@@ -34,35 +27,24 @@ QImage PictureSource::ownSize(qreal ratio) {
 }
 
 QImage PictureSource::atRatio(qreal ratio) {
-    if (doubleSize_.exists()) {
-        if (doubleSize_.isJpeg()) {
-            const QSize drawnSize = doubleSize_.jpegSize();
-            const QSize wanted = timesRatio(drawnSize / 2, ratio);
-            const QImage drawn = doubleSize_.atScale(jpegScaleInEighths(drawnSize, wanted));
-            if (!drawn.isNull()) {
-                return smoothlyScaled(drawn, wanted);
-            }
-        } else if (const QImage drawn = doubleSize_.atScale(8); !drawn.isNull()) {
-            return smoothlyScaled(drawn, timesRatio(drawn.size() / 2, ratio));
-        }
+    if (const QSize drawn = doubleSize_.size(); !drawn.isEmpty()) {
+        const QSize wanted = timesRatio(drawn / 2, ratio);
+        return doubleSize_.read(wanted == drawn ? QSize() : wanted);
     }
-    const QImage picture = own_.atScale(8);
-    return picture.isNull() ? picture : smoothlyScaled(picture, timesRatio(picture.size(), ratio));
+    const QSize own = own_.size();
+    return own.isEmpty() ? QImage() : own_.read(timesRatio(own, ratio));
 }
 
 QImage PictureSource::forStretching(QSize shown) {
+    const QSize own = own_.size();
     if (own_.isJpeg()) {
-        const QSize size = own_.jpegSize();
-        return own_.atScale(size.isEmpty() ? 8 : jpegScaleInEighths(size, shown));
+        return own_.read(shown);
     }
-    const QImage picture = own_.atScale(8);
-    if ((shown.width() > picture.width() || shown.height() > picture.height()) &&
-        doubleSize_.exists()) {
-        if (const QImage drawn = doubleSize_.atScale(8); !drawn.isNull()) {
-            return drawn;
-        }
+    if ((shown.width() > own.width() || shown.height() > own.height()) &&
+        !doubleSize_.size().isEmpty()) {
+        return doubleSize_.read();
     }
-    return picture;
+    return own_.read();
 }
 
 } // namespace pictures

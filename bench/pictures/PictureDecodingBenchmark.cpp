@@ -1,11 +1,11 @@
-// Decodes every embedded picture and the program icon twice, with the program's own decoders
-// and with Qt's image reader (its bitmap and PNG readers, its JPEG plugin over the same
-// libjpeg, its icon plugin), the slides also scaled to their thumbnail and to the viewing box
-// as the gallery shows them. Before the runs it prints what Qt's reader costs the first time a
-// process uses it (the plugin search, then each plugin mapped), which a start-up pays once.
+// Decodes every embedded bitmap and the program icon twice, with the program's own decoders
+// and with Qt's image reader (its bitmap and PNG readers, its icon plugin), and the JPEG
+// pictures as the program decodes them, through Qt's JPEG plugin, the slides also scaled to
+// their thumbnail and to the viewing box as the gallery shows them. Before the runs it prints
+// what Qt's reader costs the first time a process uses it (the plugin search, then each plugin
+// mapped), which a start-up pays once.
 #include "pictures/BitmapDecoder.h"
 #include "pictures/IconDecoder.h"
-#include "pictures/JpegDecoder.h"
 #include "pictures/PictureFile.h"
 
 #include <QBuffer>
@@ -41,14 +41,6 @@ QList<QImage> iconImagesThroughQtsReader(const QByteArray& data) {
         images.append(reader.read());
     }
     return images;
-}
-
-// The program's way to a slide shown at `shown`: decoded at the DCT scale that reaches it,
-// then smoothly scaled, as the picture box does.
-QImage ourSlide(const QByteArray& data, QSize shown) {
-    const int eighths = pictures::jpegScaleInEighths(pictures::jpegSize(data), shown);
-    return pictures::decodeJpeg(data, eighths)
-        .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 template <typename Decode> void decodeRepeatedly(benchmark::State& state, Decode decode) {
@@ -91,9 +83,6 @@ void registerPicture(const QString& path) {
         return;
     }
     if (pictures::isJpegPath(path)) {
-        benchmark::RegisterBenchmark(("ours/" + name).c_str(), [data](benchmark::State& state) {
-            decodeRepeatedly(state, [&] { return pictures::decodeJpeg(data); });
-        });
         benchmark::RegisterBenchmark(("qt/" + name).c_str(), [data](benchmark::State& state) {
             decodeRepeatedly(state, [&] { return throughQtsReader(data); });
         });
@@ -102,10 +91,6 @@ void registerPicture(const QString& path) {
             for (const QSize shown : {QSize(49, 41), QSize(425, 313)}) {
                 const std::string size =
                     "@" + std::to_string(shown.width()) + "x" + std::to_string(shown.height());
-                benchmark::RegisterBenchmark(
-                    ("ours/" + name + size).c_str(), [data, shown](benchmark::State& state) {
-                        decodeRepeatedly(state, [&] { return ourSlide(data, shown); });
-                    });
                 benchmark::RegisterBenchmark(
                     ("qt/" + name + size).c_str(), [data, shown](benchmark::State& state) {
                         decodeRepeatedly(state, [&] { return throughQtsReader(data, shown); });

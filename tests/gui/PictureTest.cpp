@@ -1,7 +1,7 @@
-// Decoding the embedded pictures: DCT scales, damaged data, one decoding per size, keying.
+// Decoding the embedded pictures: bitmaps and the icon as Qt reads them, damaged data, slides
+// at the size they are shown, keying.
 #include "pictures/BitmapDecoder.h"
 #include "pictures/IconDecoder.h"
-#include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PictureSource.h"
@@ -22,89 +22,19 @@ QByteArray resource(const QString& path) {
     return pictures::readPictureFile(path);
 }
 
-QByteArray encodedJpeg(QSize size, QColor colour) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return bytes;
-}
-
 } // namespace
 
 class PictureTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void scaleIsTheSmallestAtLeastAsLargeAsTheBox_data() {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("shown");
-        QTest::addColumn<int>("eighths");
-        QTest::newRow("slide 1 thumbnail") << QSize(609, 429) << QSize(49, 41) << 1;
-        QTest::newRow("slide 1 enlarged") << QSize(609, 429) << QSize(425, 313) << 6;
-        QTest::newRow("slide 10 enlarged") << QSize(971, 665) << QSize(425, 313) << 4;
-        QTest::newRow("slide 8 enlarged") << QSize(461, 346) << QSize(425, 313) << 8;
-        QTest::newRow("height decides") << QSize(800, 320) << QSize(100, 313) << 8;
-        QTest::newRow("larger than the picture") << QSize(100, 100) << QSize(500, 500) << 8;
-        QTest::newRow("exact eighth") << QSize(800, 800) << QSize(100, 100) << 1;
-        QTest::newRow("just over an eighth") << QSize(800, 800) << QSize(101, 100) << 2;
-    }
-    void scaleIsTheSmallestAtLeastAsLargeAsTheBox() {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, shown);
-        QFETCH(int, eighths);
-        QCOMPARE(pictures::jpegScaleInEighths(picture, shown), eighths);
-    }
-
-    void decodesEmbeddedSlidesAtEachScale() {
-        const QByteArray slide = resource(QStringLiteral(":/Form3/Image1.jpg"));
-        QCOMPARE(pictures::jpegSize(slide), QSize(609, 429));
-        QCOMPARE(pictures::decodeJpeg(slide, 8).size(), QSize(609, 429));
-        QCOMPARE(pictures::decodeJpeg(slide, 6).size(), QSize(457, 322));
-        QCOMPARE(pictures::decodeJpeg(slide, 1).size(), QSize(77, 54));
-    }
-
-    void decodedColoursMatchTheEncodedOnes() {
-        const QImage image = pictures::decodeJpeg(encodedJpeg({64, 48}, QColor(200, 40, 90)));
-        QCOMPARE(image.size(), QSize(64, 48));
-        const QColor centre = image.pixelColor(32, 24);
-        QVERIFY(qAbs(centre.red() - 200) <= 3 && qAbs(centre.green() - 40) <= 3 &&
-                qAbs(centre.blue() - 90) <= 3);
-    }
-
-    void damagedDataGivesNoPicture_data() {
-        const QByteArray good = resource(QStringLiteral(":/Form3/Image7.jpg"));
-        QTest::addColumn<QByteArray>("data");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not a JPEG") << QByteArray("%s %n %1 not a picture at all");
-        QTest::newRow("start marker only") << QByteArray("\xFF\xD8", 2);
-        QTest::newRow("cut in the header") << good.left(300);
-        QTest::newRow("cut in the scan") << good.left(good.size() / 2);
-        QByteArray scrambled = good;
-        for (qsizetype i = scrambled.size() / 3; i < scrambled.size() / 3 + 400; ++i) {
-            scrambled[i] = static_cast<char>(0xFF);
-        }
-        QTest::newRow("scrambled scan") << scrambled;
-        QByteArray noise(20000, '\0');
-        for (qsizetype i = 0; i < noise.size(); ++i) {
-            noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-        }
-        QTest::newRow("noise after the start marker") << QByteArray("\xFF\xD8", 2) + noise;
-    }
-    void damagedDataGivesNoPicture() {
-        QFETCH(QByteArray, data);
-        QVERIFY(pictures::decodeJpeg(data, 8).isNull());
-        QVERIFY(pictures::decodeJpeg(data, 1).isNull());
-    }
-
     void aDamagedPictureLeavesItsBoxEmpty() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("damaged.jpg"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(resource(QStringLiteral(":/Form3/Image8.jpg")).left(5000));
+        // Cut inside its header: nothing of it can be decoded.
+        file.write(resource(QStringLiteral(":/Form3/Image8.jpg")).left(300));
         file.close();
         QWidget window;
         window.resize(100, 100);
@@ -119,11 +49,10 @@ private slots:
         QCOMPARE(shot.pixelColor(30, 30), shot.pixelColor(5, 5));
     }
 
-    void stretchedSlidesAreDecodedAtTheScaleTheirBoxNeeds() {
+    void stretchedSlidesAreDecodedAtTheirBoxsSize() {
         pictures::PictureSource source(QStringLiteral(":/Form3/Image11.jpg"), false);
-        QCOMPARE(source.forStretching({49, 41}).size(), QSize(122, 84));
-        QCOMPARE(source.forStretching({60, 50}).size(), QSize(122, 84)); // the same eighth serves
-        QCOMPARE(source.forStretching({425, 313}).size(), QSize(486, 333));
+        QCOMPARE(source.forStretching({49, 41}).size(), QSize(49, 41));
+        QCOMPARE(source.forStretching({425, 313}).size(), QSize(425, 313));
         QCOMPARE(source.ownSize().size(), QSize(971, 665));
     }
 

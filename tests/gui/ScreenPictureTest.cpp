@@ -5,31 +5,34 @@
 #include "ProgramWindows.h"
 #include "RealInput.h"
 #include "SlideCatalogue.h"
-#include "pictures/BitmapDecoder.h"
-#include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
+
+#include <QImageReader>
 
 namespace {
 
 using widgets::PictureBox;
 
+// A picture file as Qt's image reader decodes it, smoothly scaled to `size` when one is given
+// (a JPEG on its way through the DCT).
+QImage decoded(const QString& path, QSize size = {}) {
+    QImageReader reader(path);
+    if (size.isValid()) {
+        reader.setScaledSize(size);
+    }
+    return reader.read();
+}
+
 // The picture a box shows at its own size, straight from the file the ratio calls for.
 QImage expectedOwnSize(const QString& path, bool keyed, qreal ratio) {
-    const QString file = ratio > 1 ? pictures::doubleSizePath(path) : path;
-    const QByteArray data = pictures::readPictureFile(file);
-    const QImage image =
-        pictures::isJpegPath(file) ? pictures::decodeJpeg(data) : pictures::decodeBitmap(data);
+    const QImage image = decoded(ratio > 1 ? pictures::doubleSizePath(path) : path);
     return keyed ? pictures::withKeyColourDropped(image) : image;
 }
 
-// A slide stretched to `shown` device pixels: decoded at the DCT scale that reaches them and
-// smoothly scaled to them.
+// A slide stretched to `shown` device pixels.
 QImage expectedStretched(const QString& path, QSize shown) {
-    const QByteArray data = pictures::readPictureFile(path);
-    const int eighths = pictures::jpegScaleInEighths(pictures::jpegSize(data), shown);
-    return pictures::decodeJpeg(data, eighths)
-        .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return decoded(path, shown);
 }
 
 // The same picture at half the resolution with every pixel repeated twice each way.

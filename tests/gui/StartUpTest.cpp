@@ -75,7 +75,7 @@ private slots:
         QTRY_COMPARE(heading->size(), heading->sizeHint());
         QVERIFY(!Form3->isVisible());
         QCOMPARE(heading->pos(), QPoint(460, 12));
-        QCOMPARE(component<widgets::PictureBox>(Form3, "Image1")->image().size(), QSize(77, 54));
+        QCOMPARE(component<widgets::PictureBox>(Form3, "Image1")->image().size(), QSize(49, 41));
     }
 
     void resumeWindowIsModalAndClosingOnlyHidesIt() {
