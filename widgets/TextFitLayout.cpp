@@ -56,8 +56,9 @@ void TextFitLayout::invalidate() {
 
 void TextFitLayout::fitLabels() {
     for (QLayoutItem* item : std::as_const(items_)) {
-        if (QWidget* label = item->widget()) {
-            label->setGeometry(QRect(label->pos(), label->sizeHint()));
+        if (const QWidget* label = item->widget()) {
+            // The item keeps the label's size hint until the label says it changed.
+            item->setGeometry(QRect(label->pos(), item->sizeHint()));
         }
     }
 }
