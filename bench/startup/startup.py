@@ -6,11 +6,12 @@ the font system that any window with text pays, the same window with one label).
 resident memory once settled, a second after the first frame (the gallery prepared in the idle
 time), and after pipeweight's gallery has been opened.
 
-    bench/startup/startup.py [build folder] [runs] [memory runs] [--before <build folder>]
+    bench/startup/startup.py [build folder] [runs] [memory runs] [--before <build folder>]...
                                                                (default: build, 15, 5)
 
-With --before, the pipeweight built in the other folder (an earlier version, say) takes its
-turn with the rest, so that before and after are measured in one run, on one machine state.
+With --before (which may be given more than once), the pipeweight built in another folder (an
+earlier version, say) takes its turn with the rest, so that before and after are measured in
+one run, on one machine state.
 Runs itself under xvfb-run when no display is set. The programs take turns, run after run.
 Prints medians and the ratios pipeweight / bare window."""
 
@@ -46,6 +47,18 @@ def probe_lines(executable, settled):
     return lines
 
 
+def forget_cached_pages(executable):
+    """Drops the program file's pages from the page cache. A program just linked is cached
+    whole, and the kernel then maps cached neighbours of every page the program touches, so
+    its resident memory would come out up to a megabyte higher than an older program's."""
+    descriptor = os.open(executable, os.O_RDONLY)
+    try:
+        os.fsync(descriptor)
+        os.posix_fadvise(descriptor, 0, 0, os.POSIX_FADV_DONTNEED)
+    finally:
+        os.close(descriptor)
+
+
 def first_frame(executable):
     start = time.monotonic_ns()
     stamp, kb = probe_lines(executable, settled=False)["first-frame-ns"]
@@ -58,10 +71,10 @@ def mib(kb):
 
 def main():
     arguments = sys.argv[1:]
-    before = None
-    if "--before" in arguments:
+    before = []
+    while "--before" in arguments:
         at = arguments.index("--before")
-        before = arguments[at + 1]
+        before.append(arguments[at + 1])
         del arguments[at:at + 2]
     build = arguments[0] if len(arguments) > 0 else "build"
     runs = int(arguments[1]) if len(arguments) > 1 else 15
@@ -71,10 +84,12 @@ def main():
                                sys.executable, *sys.argv])
     executables = {name: os.path.join(build, "bench/startup", file)
                    for name, file in PROGRAMS.items()}
-    if before:
-        executables["before"] = os.path.join(before, "bench/startup", PROGRAMS["pipeweight"])
+    for folder in before:
+        name = "before: " + os.path.basename(os.path.normpath(folder))
+        executables[name] = os.path.join(folder, "bench/startup", PROGRAMS["pipeweight"])
 
     for executable in executables.values():
+        forget_cached_pages(executable)
         first_frame(executable)  # warm the file cache
     samples = {name: [] for name in executables}
     for _ in range(runs):
@@ -86,12 +101,10 @@ def main():
         ms = statistics.median(v[0] for v in values)
         kb = statistics.median(v[1] for v in values)
         medians[name] = (ms, kb)
-        print(f"  {name:12} {ms:7.1f} ms   resident {mib(kb)} MiB"
+        print(f"  {name:22} {ms:7.1f} ms   resident {mib(kb)} MiB"
               f"   (fastest {min(v[0] for v in values):.1f} ms)")
     bare, text = medians["bare window"], medians["text window"]
-    for name in ("before", "pipeweight"):
-        if name not in medians:
-            continue
+    for name in [name for name in medians if name.startswith("before")] + ["pipeweight"]:
         ours = medians[name]
         print(f"  {name}: ratio to the bare window   time {ours[0] / bare[0]:.2f}"
               f"   memory {ours[1] / bare[1]:.2f}   (aim: at most 1.15 and 1.2)")
@@ -105,13 +118,13 @@ def main():
         for name, executable in executables.items():
             later[name].append(probe_lines(executable, settled=True))
     print(f"resident memory in MiB, median of {memory_runs} runs")
-    print(f"  {'':12}   {'first frame':>11}   {'settled (1 s)':>13}   {'gallery opened':>14}")
+    print(f"  {'':22}   {'first frame':>11}   {'settled (1 s)':>13}   {'gallery opened':>14}")
     for name, runs_of_program in later.items():
         columns = []
         for line in ("first-frame-ns", "settled-ms", "dialog-frame-us"):
             kbs = [lines[line][1] for lines in runs_of_program if line in lines]
             columns.append(mib(statistics.median(kbs)) if kbs else "-")
-        print(f"  {name:12}   {columns[0]:>11}   {columns[1]:>13}   {columns[2]:>14}")
+        print(f"  {name:22}   {columns[0]:>11}   {columns[1]:>13}   {columns[2]:>14}")
     openings = [lines["dialog-frame-us"][0] / 1000 for lines in later["pipeweight"]
                 if "dialog-frame-us" in lines]
     if openings:
