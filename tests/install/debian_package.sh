@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # debian_package.sh <cpack> <CPackConfig.cmake> <scratch folder>: builds the .deb and checks
 # that it holds the installed files under /usr and that apt would bring in the fonts the
-# program maps its faces to and the Qt libraries it links.
+# program maps its faces to and the Qt and JPEG libraries it links.
 set -euo pipefail
 cpack="$1"
 config="$2"
@@ -24,10 +24,16 @@ done < <(installed_files)
 depends=$(dpkg-deb -f "$deb" Depends)
 # The package names alone, without their version constraints.
 names=$(tr ',|' '\n' <<<"$depends" | awk '{ print $1 }')
-# libqt6gui6 also carries the image readers the pictures are decoded by, JPEG's with libjpeg.
-for package in fonts-liberation2 fonts-farsiweb fonts-dejavu-core \
-    libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in fonts-liberation2 fonts-farsiweb fonts-dejavu-core; do
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
+done
+# The libraries, and the JPEG reader the slides are decoded by, by the package that holds each on
+# this system, as their package names change between releases (Debian 13 renamed libqt6core6 to
+# libqt6core6t64).
+for library in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 imageformats/libqjpeg.so; do
+    owner=$(dpkg-query -S "*/$library" 2>/dev/null | awk -F: 'NR == 1 { print $1 }') ||
+        fail "no installed package holds $library"
+    grep -qxF "$owner" <<<"$names" || fail "Depends lacks $owner (for $library): $depends"
 done
 
 for field in Maintainer Description Section Homepage; do

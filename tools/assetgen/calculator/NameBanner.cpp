@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 namespace assetgen::calculator {
 
@@ -14,15 +15,19 @@ QImage nameBanner(int scale) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(24);
     font.setWeight(QFont::Bold);
-    font.setStretch(QFont::Condensed);
-    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
 
+    // The condensed lettering is the plain, unhinted face's outlines narrowed here: Debian's
+    // DejaVu has no condensed face, and the one Qt makes up for QFont::Condensed has other
+    // advances in other Qt versions.
+    const QTransform condensed = QTransform::fromScale(0.75, 1.0);
     constexpr double kBaseline = 24.0;
     QPainterPath name;
-    name.addText(1.0, kBaseline, font, QStringLiteral("VORDEK"));
+    name.addText(0.0, kBaseline, font, QStringLiteral("VORDEK"));
+    name = condensed.map(name).translated(1.0, 0.0);
     QPainterPath trade;
-    trade.addText(name.boundingRect().right() + 7.0, kBaseline, font,
-                  QStringLiteral("ENGINEERING"));
+    trade.addText(0.0, kBaseline, font, QStringLiteral("ENGINEERING"));
+    trade = condensed.map(trade).translated(name.boundingRect().right() + 7.0, 0.0);
 
     QPainter painter(&content);
     painter.setRenderHint(QPainter::Antialiasing);
