@@ -1,12 +1,13 @@
 # Shared by the end-to-end scripts, which run under xvfb-run with no window manager.
 
-# Waits until a visible window with exactly this title exists and prints its id.
+# Waits until a visible window with exactly this title exists and prints its id; fails at once
+# when the windows cannot be searched.
 wait_for_window() {
-    local title="$1" id
+    local title="$1" ids
     for _ in $(seq 1 200); do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
+        ids=$(shown_windows "$title") || return 1
+        if [ -n "$ids" ]; then
+            head -n 1 <<<"$ids"
             return 0
         fi
         sleep 0.05
@@ -15,9 +16,28 @@ wait_for_window() {
     return 1
 }
 
-# Prints the ids of the shown windows with exactly this title, none when there are none.
+# Prints the ids of the shown windows with this title (a pattern matched whole, in any case),
+# none when there are none.
+# xdotool exits 1 both when nothing matches and when it cannot search (no X display, say): only
+# the latter says anything. Then this fails, and prints a line that is no window id, so that a
+# caller comparing the output (expect_eventually "" ...) cannot read a broken search as "no
+# window".
 shown_windows() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+    local output status
+    for _ in $(seq 1 50); do
+        status=0
+        output=$(xdotool search --onlyvisible --name "^$1\$" 2>&1) || status=$?
+        if { [ "$status" = 0 ] && ! grep -qv '^[0-9]\+$' <<<"$output"; } ||
+            { [ "$status" = 1 ] && [ -z "$output" ]; }; then
+            [ -z "$output" ] || echo "$output"
+            return 0
+        fi
+        # Xlib ends the search when a window it is reading goes away meanwhile: search again.
+        grep -q BadWindow <<<"$output" || break
+    done
+    echo "xdotool search failed (exit code $status): $output" >&2
+    echo "xdotool search failed"
+    return 1
 }
 
 # Prints "left top width height" of a window's client area on the screen.
