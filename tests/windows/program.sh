@@ -16,7 +16,7 @@ start_wine_session "$wine_run"
 pid=$!
 calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
 remember_client "$calculator" 385 455
-sleep 0.5
+wait_for_focus "$calculator"
 
 enter_sch80_example click_client "$calculator"
 sleep 0.5
@@ -38,7 +38,6 @@ click_client "$calculator" 152 218        # the length box
 xdotool key ctrl+a && xdotool type --delay 50 abc
 xdotool key Tab
 box=$(wait_for_window pipeweight) || exit 1
-import -window "$box" windows-error.png
 expect_equal "$(copied_message_box "$box")" "---------------------------
 pipeweight
 ---------------------------
@@ -46,10 +45,12 @@ pipeweight
 ---------------------------
 OK   
 ---------------------------" "error box"
+import -window "$box" windows-error.png
 echo "result: the error box 'pipeweight' reads: 'abc' is not a valid floating point value."
 xdotool key Return
 expect_eventually "" "error boxes shown after OK" shown_windows pipeweight
 click_client "$calculator" 152 218
+wait_for_focus "$calculator"
 xdotool key ctrl+a && xdotool type --delay 50 6000
 click_client "$calculator" 152 274
 

@@ -32,10 +32,24 @@ client_screenshot() {
     mogrify -crop "${width}x${height}+${left}+${top}" +repage "$2"
 }
 
+# Waits until the window has the X input focus, to which keys go: Wine hands it over in its own
+# time after a click or after it shows the window.
+wait_for_focus() {
+    local focused
+    for _ in $(seq 1 200); do
+        focused=$(xdotool getwindowfocus -f 2>&1) ||
+            { echo "FAIL: xdotool getwindowfocus: $focused" >&2; exit 1; }
+        [ "$focused" = "$1" ] && return 0
+        sleep 0.05
+    done
+    echo "FAIL: window $1 did not get the input focus (it is on $focused)" >&2
+    exit 1
+}
+
 # Keys go to the window with the input focus: a click gives it to the window first.
 focus_window() {
     xdotool mousemove --window "$1" 10 30 click 1
-    sleep 0.2
+    wait_for_focus "$1"
 }
 
 # Closes the window as its user would without a title bar: Alt+F4.
@@ -45,11 +59,21 @@ close_window() {
 }
 
 # The text Ctrl+C copies from the message box: title, text and buttons, between dashed lines.
+# The clipboard is emptied first, so that what is read is this copy and not an earlier one.
 copied_message_box() {
+    local text
+    xclip -selection clipboard -i /dev/null >/dev/null 2>&1
     focus_window "$1"
     xdotool key ctrl+c
-    sleep 0.3
-    xclip -o -selection clipboard | tr -d '\r'
+    for _ in $(seq 1 200); do
+        if text=$(xclip -o -selection clipboard 2>&1) && [ -n "$text" ]; then
+            tr -d '\r' <<<"$text"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "FAIL: the message box copied nothing to the clipboard (xclip: '$text')" >&2
+    return 1
 }
 
 # Fails unless the region "x y w h" of two pictures is the same, pixel for pixel.
