@@ -1,7 +1,8 @@
 # Shared by the scripts that drive the Windows program under Wine on a bare X server, on top of
 # the Linux end-to-end helpers. No screen reader reaches a program under Wine, so windows are
-# read by comparing regions of their pictures with reference_window's, and error boxes by
-# copying them with Ctrl+C, as Windows message boxes copy themselves.
+# read by comparing regions of their pictures with reference_window's drawings of the expected
+# texts or with the picture files shown, and error boxes by copying them with Ctrl+C, as Windows
+# message boxes copy themselves.
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 export WINEDEBUG=-all
@@ -76,16 +77,54 @@ copied_message_box() {
     return 1
 }
 
-# Fails unless the region "x y w h" of two pictures is the same, pixel for pixel.
-expect_same_region() {
-    local actual="$1" expected="$2" region="$3" what="$4" x y w h differing
+# The checks that wait_for_client_picture runs on a picture of a client area: each prints what
+# it measured and succeeds when the picture passes.
+# The region "x y w h" is the same as in the reference picture, pixel for pixel.
+same_region() {
+    local actual="$1" expected="$2" region="$3" x y w h differing
     read -r x y w h <<<"$region"
     differing=$(compare -metric AE "$actual[${w}x${h}+${x}+${y}]" \
-        "$expected[${w}x${h}+${x}+${y}]" null: 2>&1) || true
-    if [ "$differing" != 0 ]; then
-        echo "FAIL: $what: $differing pixels differ from the reference" >&2
-        exit 1
-    fi
+        "$expected[${w}x${h}+${x}+${y}]" null: 2>&1)
+    [ $? -lt 2 ] || { echo "compare failed: $differing"; return 1; }
+    echo "$differing pixels differ"
+    [ "$differing" = 0 ]
+}
+
+# The region "x y w h" shows the JPEG picture stretched to it. The program scales its pictures
+# in its own way (libjpeg's reduced-size decoding, then Qt's smooth scaling) and ImageMagick
+# decodes and scales the file in another, so the two differ along every one-pixel line of a
+# drawing. Both are blurred by 1.5 pixels before they are compared, which leaves the root mean
+# square difference of the right picture below 0.02 of full scale, and of any other slide above
+# 0.14: the threshold, 0.05, lies between the two.
+stretched_picture() {
+    local actual="$1" jpeg="$2" region="$3" x y w h expected cropped difference
+    read -r x y w h <<<"$region"
+    expected="${actual%.png}-expected.png" cropped="${actual%.png}-cropped.png"
+    difference=$({ convert "$jpeg" -resize "${w}x${h}!" -blur 0x1.5 "$expected" &&
+        convert "$actual[${w}x${h}+${x}+${y}]" +repage -blur 0x1.5 "$cropped"; } 2>&1) ||
+        { echo "convert failed: $difference"; return 1; }
+    difference=$(compare -metric RMSE "$cropped" "$expected" null: 2>&1)
+    [ $? -lt 2 ] || { echo "compare failed: $difference"; return 1; }
+    difference=$(sed -E 's/.*\((.*)\)/\1/' <<<"$difference")
+    echo "root mean square difference $difference from $(basename "$jpeg")"
+    awk -v d="$difference" 'BEGIN { exit !(d < 0.05) }'
+}
+
+# Takes pictures of the window's client area into the file $2 until they pass the check $4 (a
+# command given the picture and the further arguments), and says what it measured; fails when
+# they have not passed within 15 seconds. The program draws in its own time after the input
+# that changed it.
+wait_for_client_picture() {
+    local window="$1" picture="$2" what="$3" check="$4" measured deadline=$((SECONDS + 15))
+    shift 4
+    until client_screenshot "$window" "$picture" && measured=$("$check" "$picture" "$@"); do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "FAIL: $what: $measured" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    echo "result: $what ($measured)"
 }
 
 # The region and the text of a named part in reference_window's listing.
