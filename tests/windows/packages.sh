@@ -3,8 +3,10 @@
 # Titr face and the licences; the installer installs silently into a fresh Wine prefix, with a
 # Start-menu shortcut that starts the program and an entry in the list of installed programs;
 # its silent uninstall leaves no file, shortcut or registry key of its own behind.
+#   packages.sh <CPackConfig.cmake> <objdump>
 set -uo pipefail
 cpack_config="$1"
+objdump="$2"
 source "$(dirname "$0")/wine-lib.sh"
 
 scratch=$(mktemp -d)
@@ -31,9 +33,14 @@ expect_equal "$contents" "./licenses/GPL-2.txt ./licenses/GPL-3.txt ./licenses/L
 echo "result: pipeweight.exe as shipped, $(stat -c %s "$portable/pipeweight.exe") bytes"
 
 # Self-contained: it imports Windows' own DLLs only, each of them in the prefix's system32 or
-# one of Windows' API sets (api-ms-win-*), which the loader maps to system DLLs.
-imports=$(x86_64-w64-mingw32-objdump -p "$portable/pipeweight.exe" | awk '/DLL Name:/ { print $3 }')
+# one of Windows' API sets (api-ms-win-*), which the loader maps to system DLLs. Every Windows
+# program imports KERNEL32.dll: a listing without it was not read from a sound import table.
+headers=$("$objdump" -p "$portable/pipeweight.exe") ||
+    { echo "FAIL: $objdump cannot read pipeweight.exe" >&2; exit 1; }
+imports=$(awk '/DLL Name:/ { print $3 }' <<<"$headers")
 echo "result: imports $(echo $imports)"
+grep -qix kernel32.dll <<<"$imports" ||
+    { echo "FAIL: pipeweight.exe imports no KERNEL32.dll, by $objdump's listing" >&2; exit 1; }
 for dll in $imports; do
     [[ "${dll,,}" == api-ms-win-* ]] && continue
     if [ -z "$(find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ]; then
