@@ -1,19 +1,22 @@
 # Shared by the end-to-end scripts, which run under xvfb-run with no window manager.
 
 # Waits until a visible window with exactly this title exists and prints its id; fails at once
-# when the windows cannot be searched.
+# when the windows cannot be searched. A program may take long to show its first window on a
+# busy machine (under Wine, the session starts with it): it is given a minute.
 wait_for_window() {
-    local title="$1" ids
-    for _ in $(seq 1 200); do
+    local title="$1" ids deadline=$((SECONDS + 60))
+    while true; do
         ids=$(shown_windows "$title") || return 1
         if [ -n "$ids" ]; then
             head -n 1 <<<"$ids"
             return 0
         fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "no window titled '$title'" >&2
+            return 1
+        fi
         sleep 0.05
     done
-    echo "no window titled '$title'" >&2
-    return 1
 }
 
 # Prints the ids of the shown windows with this title (a pattern matched whole, in any case),
