@@ -67,7 +67,8 @@ copied_message_box() {
     focus_window "$1"
     xdotool key ctrl+c
     for _ in $(seq 1 200); do
-        if text=$(xclip -o -selection clipboard 2>&1) && [ -n "$text" ]; then
+        # xclip waits for the clipboard's owner to answer, without end: give it a second.
+        if text=$(timeout 1 xclip -o -selection clipboard 2>&1) && [ -n "$text" ]; then
             tr -d '\r' <<<"$text"
             return 0
         fi
