@@ -1,23 +1,46 @@
 # Shared by the end-to-end scripts, which run under xvfb-run with no window manager.
 
-# Waits until a visible window with exactly this title exists and prints its id.
+# Waits until a visible window with exactly this title exists and prints its id; fails at once
+# when the windows cannot be searched. A program may take long to show its first window on a
+# busy machine (under Wine, the session starts with it): it is given a minute.
 wait_for_window() {
-    local title="$1" id
-    for _ in $(seq 1 200); do
-        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
+    local title="$1" ids deadline=$((SECONDS + 60))
+    while true; do
+        ids=$(shown_windows "$title") || return 1
+        if [ -n "$ids" ]; then
+            head -n 1 <<<"$ids"
             return 0
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "no window titled '$title'" >&2
+            return 1
         fi
         sleep 0.05
     done
-    echo "no window titled '$title'" >&2
-    return 1
 }
 
-# Prints the ids of the shown windows with exactly this title, none when there are none.
+# Prints the ids of the shown windows with this title (a pattern matched whole, in any case),
+# none when there are none.
+# xdotool exits 1 both when nothing matches and when it cannot search (no X display, say): only
+# the latter says anything. Then this fails, and prints a line that is no window id, so that a
+# caller comparing the output (expect_eventually "" ...) cannot read a broken search as "no
+# window".
 shown_windows() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+    local output status
+    for _ in $(seq 1 50); do
+        status=0
+        output=$(xdotool search --onlyvisible --name "^$1\$" 2>&1) || status=$?
+        if { [ "$status" = 0 ] && ! grep -qv '^[0-9]\+$' <<<"$output"; } ||
+            { [ "$status" = 1 ] && [ -z "$output" ]; }; then
+            [ -z "$output" ] || echo "$output"
+            return 0
+        fi
+        # Xlib ends the search when a window it is reading goes away meanwhile: search again.
+        grep -q BadWindow <<<"$output" || break
+    done
+    echo "xdotool search failed (exit code $status): $output" >&2
+    echo "xdotool search failed"
+    return 1
 }
 
 # Prints "left top width height" of a window's client area on the screen.
@@ -73,15 +96,26 @@ wait_until() {
 # Prints the ids of the shown popups (an opened drop-down list, a menu): the windows drawn
 # without a window manager's frame, whichever program shows them.
 shown_popups() {
-    local id
-    for id in $(shown_windows '.*'); do
-        if xwininfo -id "$id" | grep -q 'Override Redirect State: yes'; then
+    local ids id
+    ids=$(shown_windows '.*') || return 1
+    for id in $ids; do
+        # A window may go away between the search and this look at it.
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
             echo "$id"
         fi
     done
 }
-popup_shown() { [ -n "$(shown_popups)" ]; }
-no_popup_shown() { [ -z "$(shown_popups)" ]; }
+# A search that failed ends the test: neither answer could be trusted.
+popup_shown() {
+    local popups
+    popups=$(shown_popups) || exit 1
+    [ -n "$popups" ]
+}
+no_popup_shown() {
+    local popups
+    popups=$(shown_popups) || exit 1
+    [ -z "$popups" ]
+}
 
 # Saves a picture of the window once it has been drawn: when three pictures taken a tenth of a
 # second apart are the same, and not of one colour, as a window not drawn yet is.

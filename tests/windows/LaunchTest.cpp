@@ -1,14 +1,18 @@
 // The real program started as Windows starts it: from a shortcut whose "Run" setting asks for a
 // normal, maximised or minimised window, which the main window obeys; closing the main window
-// ends it with exit code 0. Its windows carry the program icon for the taskbar and Alt+Tab.
+// ends it with exit code 0. Its windows carry the program icon, MAINICON, for the taskbar and
+// Alt+Tab.
+#include "ProgramFile.h"
 #include "app/CreateForm.h"
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
-#include <windows.h>
 
 namespace {
 
@@ -38,7 +42,7 @@ BOOL CALLBACK findMainWindow(HWND window, LPARAM parameter) {
 
 // Starts the program as a shortcut with this "Run" setting does and waits for its main window.
 Started start(WORD showWindow) {
-    QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/pipeweight.exe");
+    QString program = programPath();
     std::wstring commandLine = L"\"" + program.replace(u'/', u'\\').toStdWString() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -60,17 +64,77 @@ Started start(WORD showWindow) {
     return started;
 }
 
-// The side of an icon's image in pixels, 0 for no icon.
-int iconSide(LRESULT handle) {
-    ICONINFO info{};
-    if (handle == 0 || !GetIconInfo(reinterpret_cast<HICON>(handle), &info)) {
-        return 0;
+// An icon's image as Windows draws it (premultiplied alpha); a null image for no icon.
+QImage drawnIcon(LRESULT handle) {
+    return handle == 0 ? QImage() : QImage::fromHICON(reinterpret_cast<HICON>(handle));
+}
+
+// The image of pipeweight.exe's MAINICON that Windows picks for a square of this side, as
+// Windows decodes it: what the taskbar and Explorer show for the program file.
+QImage mainIconFor(int side) {
+    const ProgramResources program;
+    QByteArray group = program.bytes(L"MAINICON", RT_GROUP_ICON);
+    const int id = LookupIconIdFromDirectoryEx(reinterpret_cast<PBYTE>(group.data()), TRUE, side,
+                                               side, LR_DEFAULTCOLOR);
+    QByteArray image = program.bytes(MAKEINTRESOURCEW(id), RT_ICON);
+    if (group.isEmpty() || image.isEmpty()) {
+        return {};
     }
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
+    HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()),
+                                          static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
+                                          LR_DEFAULTCOLOR);
+    const QImage drawn = drawnIcon(reinterpret_cast<LRESULT>(icon));
+    DestroyIcon(icon);
+    return drawn;
+}
+
+// A channel of a 32-bit pixel, by its shift.
+int channel(QRgb pixel, int shift) {
+    return int((pixel >> shift) & 0xff);
+}
+
+constexpr int kChannelShifts[] = {0, 8, 16, 24};
+
+// Half the side, each pixel the mean of the four it covers: how Qt scales a premultiplied
+// image down by two, but for its rounding.
+QImage halved(const QImage& image) {
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage half(source.size() / 2, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < half.height(); ++y) {
+        const auto* upper = reinterpret_cast<const QRgb*>(source.constScanLine(2 * y));
+        const auto* lower = reinterpret_cast<const QRgb*>(source.constScanLine(2 * y + 1));
+        auto* row = reinterpret_cast<QRgb*>(half.scanLine(y));
+        for (int x = 0; x < half.width(); ++x) {
+            row[x] = 0;
+            for (const int shift : kChannelShifts) {
+                const int sum = channel(upper[2 * x], shift) + channel(upper[2 * x + 1], shift) +
+                                channel(lower[2 * x], shift) + channel(lower[2 * x + 1], shift);
+                row[x] |= QRgb((sum + 2) / 4) << shift;
+            }
+        }
+    }
+    return half;
+}
+
+// The largest difference in any channel of any pixel, premultiplied; -1 when the sizes differ.
+int largestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) {
+        return -1;
+    }
+    const QImage first = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage second = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int largest = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        const auto* one = reinterpret_cast<const QRgb*>(first.constScanLine(y));
+        const auto* other = reinterpret_cast<const QRgb*>(second.constScanLine(y));
+        for (int x = 0; x < first.width(); ++x) {
+            for (const int shift : kChannelShifts) {
+                largest =
+                    std::max(largest, std::abs(channel(one[x], shift) - channel(other[x], shift)));
+            }
+        }
+    }
+    return largest;
 }
 
 // Closes the main window as its close box does; the exit code, or -1 if it did not end.
@@ -122,18 +186,29 @@ private slots:
         }
     }
 
-    // What the taskbar and Alt+Tab show. Asked of the program's own windows: Wine does not
-    // answer WM_GETICON from another process.
+    // What the taskbar and Alt+Tab show: MAINICON's own 32-pixel image, pixel for pixel, as the
+    // large icon, and as the small one, which MAINICON has no image of, that image halved, to
+    // within Qt's rounding in the halving. Compared premultiplied, as Windows draws them. Asked
+    // of the program's own windows: Wine does not answer WM_GETICON from another process.
     void windowsCarryTheProgramIcon() {
         app::initialiseApplication(*qApp);
         const std::unique_ptr<TForm1> calculator{app::createForm(Form1)};
         app::showMainWindow(*Form1);
         QVERIFY(QTest::qWaitForWindowExposed(Form1));
         const auto window = reinterpret_cast<HWND>(Form1->winId());
-        QCOMPARE(iconSide(SendMessageW(window, WM_GETICON, ICON_BIG, 0)),
-                 GetSystemMetrics(SM_CXICON));
-        QCOMPARE(iconSide(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)),
-                 GetSystemMetrics(SM_CXSMICON));
+        const int big = GetSystemMetrics(SM_CXICON);
+        const QImage mainIcon = mainIconFor(big);
+        QCOMPARE(mainIcon.size(), QSize(big, big));
+
+        const int bigDifference =
+            largestDifference(drawnIcon(SendMessageW(window, WM_GETICON, ICON_BIG, 0)), mainIcon);
+        const int smallDifference = largestDifference(
+            drawnIcon(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), halved(mainIcon));
+        qInfo("window icon against MAINICON: %d levels apart at %d pixels, %d at %d pixels",
+              bigDifference, big, smallDifference, GetSystemMetrics(SM_CXSMICON));
+        QCOMPARE(bigDifference, 0);
+        QCOMPARE(GetSystemMetrics(SM_CXSMICON), big / 2);
+        QVERIFY(smallDifference == 0 || smallDifference == 1);
     }
 };
 

@@ -1,28 +1,11 @@
 // What Windows reads from the program file itself: the icon Explorer, the taskbar and Alt+Tab
 // show, the version Explorer's properties show, and that it is a windowed program.
-#include <QCoreApplication>
+#include "ProgramFile.h"
+
 #include <QFile>
 #include <QTest>
-#include <windows.h>
 
 namespace {
-
-QString programPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/pipeweight.exe");
-}
-
-const wchar_t* wide(const QString& text) {
-    return reinterpret_cast<const wchar_t*>(text.utf16());
-}
-
-QByteArray resourceBytes(HMODULE module, const wchar_t* name, const wchar_t* type) {
-    HRSRC found = FindResourceW(module, name, type);
-    if (found == nullptr) {
-        return {};
-    }
-    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    return QByteArray(bytes, static_cast<qsizetype>(SizeofResource(module, found)));
-}
 
 quint16 field16(const QByteArray& bytes, qsizetype at) {
     return static_cast<quint16>(static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1])
@@ -32,24 +15,6 @@ quint16 field16(const QByteArray& bytes, qsizetype at) {
 quint32 field32(const QByteArray& bytes, qsizetype at) {
     return field16(bytes, at) | static_cast<quint32>(field16(bytes, at + 2)) << 16;
 }
-
-class ResourceModule {
-public:
-    ResourceModule()
-        : module_(LoadLibraryExW(wide(programPath()), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~ResourceModule() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    ResourceModule(const ResourceModule&) = delete;
-    ResourceModule& operator=(const ResourceModule&) = delete;
-    HMODULE get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
 
 QString versionString(const QByteArray& info, const char* name) {
     void* value = nullptr;
@@ -71,9 +36,9 @@ private slots:
     // The icon group MAINICON holds the icon file's images, entry for entry and byte for byte;
     // it is the program file's first icon, the one Explorer shows.
     void programIconIsMainIcon() {
-        const ResourceModule program;
-        QVERIFY(program.get() != nullptr);
-        const QByteArray group = resourceBytes(program.get(), L"MAINICON", RT_GROUP_ICON);
+        const ProgramResources program;
+        QVERIFY(program.loaded());
+        const QByteArray group = program.bytes(L"MAINICON", RT_GROUP_ICON);
         QFile file(QStringLiteral(":/MAINICON.ico"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray icon = file.readAll();
@@ -87,7 +52,7 @@ private slots:
             const qsizetype groupEntry = 6 + 14 * entry;
             QCOMPARE(group.mid(groupEntry, 12), icon.mid(fileEntry, 12));
             const quint16 id = field16(group, groupEntry + 12);
-            const QByteArray image = resourceBytes(program.get(), MAKEINTRESOURCEW(id), RT_ICON);
+            const QByteArray image = program.bytes(MAKEINTRESOURCEW(id), RT_ICON);
             QCOMPARE(image, icon.mid(field32(icon, fileEntry + 12), field32(icon, fileEntry + 8)));
         }
         QCOMPARE(ExtractIconExW(wide(programPath()), -1, nullptr, nullptr, 0), 1u);

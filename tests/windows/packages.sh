@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # The Windows packages, made as the README makes them: the portable .zip holds the program, the
-# Titr face and the licences; the installer installs silently into a fresh Wine prefix, with a
-# Start-menu shortcut that starts the program and an entry in the list of installed programs;
-# its silent uninstall leaves no file, shortcut or registry key of its own behind.
-set -uo pipefail
+# Titr face and the licences, and the program imports Windows' own DLLs only; the installer,
+# named for the project's version, installs silently into a fresh Wine prefix, with a
+# Start-menu shortcut that starts the program and an entry in the list of installed programs
+# that carries that version; its silent uninstall leaves every file and the registry (each key
+# and value under HKLM\Software and HKCU) as it found them. Installer and uninstaller must both
+# exit with 0.
+#   packages.sh <CPackConfig.cmake> <project version> <objdump> <reference_window.exe>
+set -euo pipefail
 cpack_config="$1"
+version="$2"
+objdump="$3"
+reference="$4"
 source "$(dirname "$0")/wine-lib.sh"
 
 scratch=$(mktemp -d)
@@ -14,14 +21,18 @@ export WINEPREFIX="$scratch/prefix"
 
 cpack --config "$cpack_config" -B "$scratch/packages" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; echo "FAIL: cpack" >&2; exit 1; }
-installer=$(ls "$scratch"/packages/*.exe)
-zip=$(ls "$scratch"/packages/*.zip)
+installer="$scratch/packages/pipeweight-$version-windows-x64.exe"
+zip="$scratch/packages/pipeweight-$version-windows-x64.zip"
+for package in "$installer" "$zip"; do
+    [ -f "$package" ] || { echo "FAIL: no $(basename "$package") among: $(ls "$scratch/packages")" >&2
+        exit 1; }
+done
 echo "result: installer $(basename "$installer"), $(stat -c %s "$installer") bytes"
 echo "result: portable $(basename "$zip"), $(stat -c %s "$zip") bytes"
 
 # The portable folder.
 mkdir "$scratch/portable"
-(cd "$scratch/portable" && cmake -E tar xf "$zip") || exit 1
+(cd "$scratch/portable" && cmake -E tar xf "$zip")
 portable=$(ls -d "$scratch"/portable/*/)
 contents=$(cd "$portable" && find . -type f | sort | tr '\n' ' ')
 expect_equal "$contents" "./licenses/GPL-2.txt ./licenses/GPL-3.txt ./licenses/LGPL-3.txt \
@@ -31,9 +42,14 @@ expect_equal "$contents" "./licenses/GPL-2.txt ./licenses/GPL-3.txt ./licenses/L
 echo "result: pipeweight.exe as shipped, $(stat -c %s "$portable/pipeweight.exe") bytes"
 
 # Self-contained: it imports Windows' own DLLs only, each of them in the prefix's system32 or
-# one of Windows' API sets (api-ms-win-*), which the loader maps to system DLLs.
-imports=$(x86_64-w64-mingw32-objdump -p "$portable/pipeweight.exe" | awk '/DLL Name:/ { print $3 }')
+# one of Windows' API sets (api-ms-win-*), which the loader maps to system DLLs. Every Windows
+# program imports KERNEL32.dll: a listing without it was not read from a sound import table.
+headers=$("$objdump" -p "$portable/pipeweight.exe") ||
+    { echo "FAIL: $objdump cannot read pipeweight.exe" >&2; exit 1; }
+imports=$(awk '/DLL Name:/ { print $3 }' <<<"$headers")
 echo "result: imports $(echo $imports)"
+grep -qix kernel32.dll <<<"$imports" ||
+    { echo "FAIL: pipeweight.exe imports no KERNEL32.dll, by $objdump's listing" >&2; exit 1; }
 for dll in $imports; do
     [[ "${dll,,}" == api-ms-win-* ]] && continue
     if [ -z "$(find "$WINEPREFIX/drive_c/windows/system32" -maxdepth 1 -iname "$dll")" ]; then
@@ -42,19 +58,27 @@ for dll in $imports; do
     fi
 done
 
-# What Wine's own set-up put in the prefix, to compare with after the uninstall: files outside
-# Windows' own folders and temporary files, and the registry keys under Software.
+# What Wine's own set-up put in the prefix, to compare with after the uninstall: the files
+# outside Windows' own folders and temporary files, and the registry as reg exports it, every
+# key and value, the 32-bit programs' view (Wow6432Node) included.
 drive="$WINEPREFIX/drive_c"
-files_and_keys() {
+files_and_registry() {
+    local key export="$scratch/export.reg"
     (cd "$drive" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort)
-    for hive in 'HKLM\Software' 'HKCU\Software' \
-        'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'; do
-        wine reg query "$hive" 2>/dev/null | tr -d '\r' | grep '^HKEY' | sort
+    for key in 'HKLM\Software' 'HKCU'; do
+        wine reg export "$key" "$(winepath -w "$export")" /y >/dev/null ||
+            { echo "FAIL: reg export $key" >&2; exit 1; }
+        iconv -f UTF-16LE -t UTF-8 "$export" | tr -d '\r' | sed '1s/^\xEF\xBB\xBF//' >"$export.txt"
+        [ "$(head -n 1 "$export.txt")" = "Windows Registry Editor Version 5.00" ] ||
+            { echo "FAIL: reg export $key wrote no registry file" >&2; exit 1; }
+        cat "$export.txt"
     done
 }
-before=$(files_and_keys)
+before=$(files_and_registry)
 
-wine "$installer" /S
+status=0
+wine "$installer" /S || status=$?
+expect_equal "$status" 0 "the installer's exit code"
 wineserver -w
 folder="$drive/Program Files/Pipe Weight"
 for file in pipeweight.exe titr.ttf Uninstall.exe licenses/NOTICE.txt; do
@@ -65,32 +89,50 @@ cmp -s "$folder/pipeweight.exe" "$portable/pipeweight.exe" ||
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Pipe Weight/Pipe Weight.lnk"
 [ -f "$shortcut" ] || { echo "FAIL: no Start-menu shortcut" >&2; exit 1; }
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipe Weight' |
-    tr -d '\r')
+    tr -d '\r') || { echo "FAIL: no entry in the list of installed programs" >&2; exit 1; }
 echo "result: installed silently; in the programs list:"
-echo "$entry" | grep -E 'Display|Publisher' | sed 's/^ */result:     /'
-for value in "DisplayName    REG_SZ    Pipe Weight" "DisplayVersion    REG_SZ    1.0.0" \
+sed -n -E 's/^ *((Display|Publisher).*)/result:     \1/p' <<<"$entry"
+for value in "DisplayName    REG_SZ    Pipe Weight" "DisplayVersion    REG_SZ    $version" \
     'DisplayIcon    REG_SZ    C:\Program Files\Pipe Weight\pipeweight.exe'; do
-    grep -qF "$value" <<<"$entry" || { echo "FAIL: no '$value' in the programs list" >&2; exit 1; }
+    grep -qxF "    $value" <<<"$entry" ||
+        { echo "FAIL: no '$value' in the programs list" >&2; exit 1; }
 done
 
-# Started from the shortcut, as from the Start menu.
+# Started from the shortcut, as from the Start menu, it draws its window: the result labels
+# read "******" before any calculation. The reference is drawn first, as its window has the
+# program's caption.
+expected=$(wine "$reference" calculator "$(winepath -w "$scratch/reference.png")" \
+    Label7 "******" | tr -d '\r') || { echo "FAIL: no reference calculator window" >&2; exit 1; }
+expect_eventually "" "reference calculators shown after it ended" \
+    shown_windows 'Pipe Weight \(Sch\)'
 wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Pipe Weight\Pipe Weight.lnk'
-calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
-sleep 0.5
-import -window "$calculator" installed-windows.png
+calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
+remember_client "$calculator" 385 455
+wait_for_client_picture "$calculator" installed-windows.png "the installed program's Label7" \
+    same_region "$scratch/reference.png" "$(region_of "$expected" Label7)"
 close_window "$calculator"
 expect_eventually "" "main windows shown after closing" shown_windows 'Pipe Weight \(Sch\)'
 wineserver -w
 echo "result: started from the Start-menu shortcut and closed"
 
-wine "$folder/Uninstall.exe" /S
+# In its own folder (_?=), so that the exit code is the uninstaller's own: otherwise it runs a
+# copy of itself from the temporary folder and exits at once. NSIS reads the folder up to the
+# end of the command line, unquoted, and Wine would quote a path with blanks: hence its short
+# form. Run so, the uninstaller cannot delete its own file, which the copy would have done.
+status=0
+wine "$folder/Uninstall.exe" /S "_?=$(winepath -s 'C:\Program Files\Pipe Weight' | tr -d '\r')" ||
+    status=$?
+expect_equal "$status" 0 "the uninstaller's exit code"
 wineserver -w
-[ ! -e "$folder" ] || { echo "FAIL: the program folder is left" >&2; ls -R "$folder" >&2; exit 1; }
-after=$(files_and_keys)
+expect_equal "$(ls -A "$folder" 2>&1)" Uninstall.exe "what the uninstaller left in its folder"
+rm "$folder/Uninstall.exe"
+rmdir "$folder"
+after=$(files_and_registry)
 if [ "$before" != "$after" ]; then
     echo "FAIL: the uninstall left these behind:" >&2
     diff <(echo "$before") <(echo "$after") >&2
     exit 1
 fi
-echo "result: the silent uninstall left no file, shortcut or registry key behind"
+echo "result: the silent uninstall exited with 0 and left no file, shortcut, registry key or" \
+    "value behind ($(wc -l <<<"$after") lines of files and registry compared)"
 echo "PASS"

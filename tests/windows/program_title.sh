@@ -17,7 +17,7 @@ check_title() {
     pid=$!
     calculator=$(wait_for_window 'Pipe Weight \(Sch\)') || exit 1
     remember_client "$calculator" 385 455
-    sleep 0.5
+    wait_for_focus "$calculator"
     click_client "$calculator" 152 218    # the length box
     xdotool key ctrl+a && xdotool type --delay 50 abc
     xdotool key Tab

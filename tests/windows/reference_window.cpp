@@ -1,76 +1,60 @@
-// reference_window: shows one of the program's windows in a known state, built and driven
-// through its own handlers in this process, saves a picture of its client area and prints the
-// regions the end-to-end tests compare, one per line: "name<TAB>x y w h<TAB>text".
+// reference_window: draws texts it is given in the labels of one of the program's windows,
+// saves a picture of the window's client area and prints where each of those labels is, one
+// per line: "name<TAB>x y w h<TAB>text".
 //
-//   reference_window calculator <schedule 1-4> <size index> <length> <quantity> <picture.png>
-//   reference_window gallery <slide 1-10> <picture.png>
+//   reference_window calculator|gallery <picture.png> [<label name> <text>]...
 //
 // Under Wine no screen reader reaches the program (UI Automation does not cross processes
-// there), so the tests read the real program's windows by comparing these regions pixel for
-// pixel: the same code, fonts and Wine draw the same text the same way.
+// there), so the tests read the real program's labels by pixels: the labels of this window,
+// with the texts the test expects, must look the same, pixel for pixel, as the program's. The
+// texts come from the test alone, never from the program's own calculation, so a wrong result
+// cannot agree with itself; the window only lends each label its face and its place.
 #include "app/CreateForm.h"
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
+#include "widgets/AutoSizeLabel.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
+#include <QStringList>
 #include <QTest>
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-void print(const char* name, const QRect& region, const QString& text) {
-    std::printf("%s\t%d %d %d %d\t%s\n", name, region.x(), region.y(), region.width(),
-                region.height(), text.toUtf8().constData());
-}
-
-void print(const QLabel* label) {
-    print(label->objectName().toLatin1().constData(), label->geometry(), label->text());
-}
-
-bool save(QWidget& window, const char* path) {
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        return false;
+// Gives the window's labels their texts ("name", "text", ...) and collects them; false when
+// the window has no label of a name.
+bool setTexts(QWidget& window, const QStringList& namesAndTexts,
+              QList<widgets::AutoSizeLabel*>& labels) {
+    for (qsizetype at = 0; at + 1 < namesAndTexts.size(); at += 2) {
+        auto* label = window.findChild<widgets::AutoSizeLabel*>(namesAndTexts[at]);
+        if (label == nullptr) {
+            std::fprintf(stderr, "no label %s\n", qPrintable(namesAndTexts[at]));
+            return false;
+        }
+        label->setText(namesAndTexts[at + 1]);
+        labels.append(label);
     }
-    QTest::qWait(100);
-    return window.grab().toImage().save(QString::fromLocal8Bit(path));
+    return true;
 }
 
-int calculator(char** argv) {
-    Ui::TForm1& ui = Form1->ui;
-    widgets::RadioButton* const schedules[] = {ui.RadioButton1, ui.RadioButton2, ui.RadioButton3,
-                                               ui.RadioButton4};
-    schedules[std::atoi(argv[0]) - 1]->setChecked(true);
-    ui.ComboBox1->setCurrentIndex(std::atoi(argv[1]));
-    Form1->ComboBox1Change();
-    ui.Edit1->setText(QString::fromLocal8Bit(argv[2]));
-    Form1->Edit1Exit();
-    ui.Edit2->setText(QString::fromLocal8Bit(argv[3]));
-    Form1->Edit2Exit();
-    Form1->BitBtn1Click();
-    if (!save(*Form1, argv[4])) {
+int draw(QWidget& window, const QString& path, const QStringList& namesAndTexts) {
+    QList<widgets::AutoSizeLabel*> labels;
+    if (!setTexts(window, namesAndTexts, labels)) {
         return 1;
     }
-    print(ui.Label7);
-    print(ui.Label13);
-    print(ui.Label14);
-    return 0;
-}
-
-int gallery(char** argv) {
-    for (int slide = std::atoi(argv[0]); slide > 0; --slide) {
-        Form3->BitBtn1Click();
-    }
-    Form3->show();
-    if (!save(*Form3, argv[1])) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !window.grab().toImage().save(path)) {
         return 1;
     }
-    print(Form3->ui.TntLabel1);
-    print(Form3->ui.TntLabel3);
-    print("slide", QRect(8, 8, 425, 313), Form3->ui.Edit1->text());
+    for (const widgets::AutoSizeLabel* label : labels) {
+        const QRect region = label->geometry();
+        std::printf("%s\t%d %d %d %d\t%s\n", qPrintable(label->objectName()), region.x(),
+                    region.y(), region.width(), region.height(),
+                    label->text().toUtf8().constData());
+    }
     return 0;
 }
 
@@ -81,16 +65,19 @@ int main(int argc, char** argv) {
     app::initialiseApplication(application);
     const std::unique_ptr<TForm1> calculatorWindow{app::createForm(Form1)};
     const std::unique_ptr<TForm3> galleryWindow{app::createForm(Form3)};
-    const QByteArray window = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (window == "calculator" && argc == 7) {
-        app::showMainWindow(*Form1);
-        return calculator(argv + 2);
+    // Windows hands the program its command line in UTF-16: the Persian texts arrive whole
+    // only through QCoreApplication::arguments(), not through argv.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 3 && arguments.size() % 2 == 1) {
+        const QStringList namesAndTexts = arguments.mid(3);
+        if (arguments[1] == QLatin1String("calculator")) {
+            return draw(*Form1, arguments[2], namesAndTexts);
+        }
+        if (arguments[1] == QLatin1String("gallery")) {
+            return draw(*Form3, arguments[2], namesAndTexts);
+        }
     }
-    if (window == "gallery" && argc == 4) {
-        return gallery(argv + 2);
-    }
-    std::fputs("usage: reference_window calculator <schedule> <size> <length> <qty> <png>\n"
-               "       reference_window gallery <slide> <png>\n",
+    std::fputs("usage: reference_window calculator|gallery <picture.png> [<label> <text>]...\n",
                stderr);
     return 2;
 }
