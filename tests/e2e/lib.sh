@@ -1,4 +1,5 @@
-# Shared by the end-to-end scripts, which run under xvfb-run with no window manager.
+# Shared by the end-to-end scripts, which run on a virtual X server of their own
+# (tests/xvfb-session) with no window manager.
 
 # Waits until a visible window with exactly this title exists and prints its id; fails at once
 # when the windows cannot be searched. A program may take long to show its first window on a

@@ -53,6 +53,11 @@ focus_window() {
     wait_for_focus "$1"
 }
 
+# Without a window manager Wine makes every window one the window manager would pass over, so
+# that mark cannot tell a popup here. Qt titles a Windows popup, such as an opened drop-down
+# list, with the program's name, and the program's own windows have captions of their own.
+shown_popups() { shown_windows pipeweight; }
+
 # Closes the window as its user would without a title bar: Alt+F4.
 close_window() {
     focus_window "$1"
