@@ -1,5 +1,10 @@
-// Uncompressed 24-bit bitmaps, the kind every embedded bitmap is, read without Qt's general
-// reader, which spends several times as long per pixel on the way to the first frame.
+// Uncompressed 24-bit bitmaps, the kind every embedded bitmap is, read without Qt's image
+// reader: with this and the icon's decoder, the calculator's first frame needs no reader at
+// all. Measured with Qt 6.4.2 (bench/pictures, bench/startup, callgrind): Qt's reader costs its
+// first use in a process a 2.7 ms plugin search and takes 0.76 ms for the calculator's bitmaps
+// where this takes 0.26 ms; with it, the first frame costs 8 million more instructions (+9 %)
+// and 0.2 MiB more resident memory, while its time moves by about 1 ms, within the wall clock's
+// run-to-run noise.
 #pragma once
 
 #include <QByteArray>

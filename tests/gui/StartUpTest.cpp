@@ -41,6 +41,12 @@ private slots:
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Startuptest"));
     }
 
+    // Every size the desktop may ask for, as drawn: a missing icon reader would leave none.
+    void windowsCarryTheProgramIconAtItsFiveSizes() {
+        QCOMPARE(QApplication::windowIcon().availableSizes(),
+                 (QList<QSize>{{128, 128}, {96, 96}, {64, 64}, {48, 48}, {32, 32}}));
+    }
+
     void mainWindowIsShownAtItsDesignedPlace() {
         QVERIFY(Form1->isVisible());
         QCOMPARE(Form1->objectName(), QStringLiteral("Form1"));
