@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build-windows}"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec tests/xvfb-session "$0" "$@"
 fi
 export WINEPREFIX="$PWD/$build/wine-e2e"
 source tests/windows/wine-lib.sh

@@ -12,7 +12,8 @@ time), and after pipeweight's gallery has been opened.
 With --before (which may be given more than once), the pipeweight built in another folder (an
 earlier version, say) takes its turn with the rest, so that before and after are measured in
 one run, on one machine state.
-Runs itself under xvfb-run when no display is set. The programs take turns, run after run.
+Runs itself on a virtual X server (tests/xvfb-session) when no display is set. The programs take
+turns, run after run.
 Prints medians and the ratios pipeweight / bare window."""
 
 import os
@@ -80,8 +81,9 @@ def main():
     runs = int(arguments[1]) if len(arguments) > 1 else 15
     memory_runs = int(arguments[2]) if len(arguments) > 2 else 5
     if not os.environ.get("DISPLAY"):
-        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
-                               sys.executable, *sys.argv])
+        session = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                               "../../tests/xvfb-session")
+        os.execv(session, [session, sys.executable, *sys.argv])
     executables = {name: os.path.join(build, "bench/startup", file)
                    for name, file in PROGRAMS.items()}
     for folder in before:
