@@ -9,7 +9,12 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 #include <memory>
+
+// How long a test waits for the window system to expose or activate a window or to hand over
+// the focus: under Wine on a busy machine an activation took longer than QtTest's 5 seconds.
+constexpr int kWindowSystemWait = 20000;
 
 class ProgramWindows {
 public:
@@ -28,7 +33,8 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     bool ready() const {
-        return QTest::qWaitForWindowExposed(Form1) && QTest::qWaitForWindowActive(Form1);
+        return QTest::qWaitForWindowExposed(Form1, kWindowSystemWait) &&
+               QTest::qWaitForWindowActive(Form1, kWindowSystemWait);
     }
 
     // Shows the résumé window too, for tests that look at both windows as they are drawn.
@@ -37,7 +43,7 @@ public:
             return false;
         }
         Form3->show();
-        return QTest::qWaitForWindowExposed(Form3);
+        return QTest::qWaitForWindowExposed(Form3, kWindowSystemWait);
     }
 
 private:
@@ -57,14 +63,29 @@ Component* component(const QWidget* form, const char* name) {
     return found;
 }
 
+// The window whose focus widget keys go to, once there is one: after a popup or a box closes,
+// the focus comes back in the window system's own time (under Wine, with its activation).
+// Fails the test when none ever has the focus.
+inline QWindow* windowWithFocus() {
+    if (!QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; },
+                         kWindowSystemWait)) {
+        QTest::qFail("no widget has the keyboard focus", __FILE__, __LINE__);
+        return nullptr;
+    }
+    return QApplication::focusWidget()->window()->windowHandle();
+}
+
 // Keys as the window system delivers them: to the active window's focus widget.
 inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget()->window()->windowHandle(), key, modifiers);
+    if (QWindow* window = windowWithFocus()) {
+        QTest::keyClick(window, key, modifiers);
+    }
 }
 
 inline void typeText(const QString& text) {
     for (const QChar character : text) {
-        QTest::keyClick(QApplication::focusWidget()->window()->windowHandle(),
-                        character.toLatin1());
+        if (QWindow* window = windowWithFocus()) {
+            QTest::keyClick(window, character.toLatin1());
+        }
     }
 }

@@ -259,7 +259,7 @@ private:
         Form3->setWindowModality(Qt::ApplicationModal);
         Form3->show();
         Form3->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Form3));
+        QVERIFY(QTest::qWaitForWindowActive(Form3, kWindowSystemWait));
     }
 
     std::unique_ptr<ProgramWindows> windows;

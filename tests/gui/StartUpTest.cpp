@@ -58,7 +58,7 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(Form1->isActiveWindow() || QTest::qWaitForWindowActive(Form1));
+        QVERIFY(Form1->isActiveWindow() || QTest::qWaitForWindowActive(Form1, kWindowSystemWait));
     }
 
     void resumeWindowIsCreatedHidden() {

@@ -8,7 +8,11 @@
 
 namespace {
 
+#ifdef PIPEWEIGHT_STORM_DEFAULT_EVENTS
+constexpr int kDefaultEvents = PIPEWEIGHT_STORM_DEFAULT_EVENTS;
+#else
 constexpr int kDefaultEvents = 60000;
+#endif
 
 int eventsForThisRun() {
     bool given = false;
