@@ -5,9 +5,12 @@ namespace {
 
 void dropKeyColour(QImage& picture) {
     const QRgb key = picture.pixel(0, picture.height() - 1) & RGB_MASK;
-    for (int y = 0; y < picture.height(); ++y) {
+    // QImage's size getters are calls into Qt: asked once, not once a pixel.
+    const int width = picture.width();
+    const int height = picture.height();
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if ((line[x] & RGB_MASK) == key) {
                 line[x] = 0;
             }

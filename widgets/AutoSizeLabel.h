@@ -29,6 +29,10 @@ protected:
 
 private:
     QString accessibleCaption_;
+    // The size hint, and the text and font it was measured for.
+    mutable QSize measured_;
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
 };
 
 } // namespace widgets

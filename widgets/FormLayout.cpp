@@ -8,6 +8,11 @@
 
 namespace widgets {
 
+void paintInButtonFace(QWidget& form) {
+    form.setBackgroundRole(QPalette::Button);
+    form.setAutoFillBackground(true);
+}
+
 void applyFormLayout(QWidget& form) {
     constexpr Qt::WindowFlags kCaptionAndCloseBox = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                     Qt::WindowSystemMenuHint |
@@ -22,8 +27,6 @@ void applyFormLayout(QWidget& form) {
     if (const QVariant position = form.property("designedPosition"); position.isValid()) {
         form.move(position.toPoint());
     }
-    form.setBackgroundRole(QPalette::Button);
-    form.setAutoFillBackground(true);
     new TextFitLayout(form);
 }
 

@@ -1,9 +1,9 @@
 // Linked into a program for the start-up benchmark only. When the program's first window has
-// been painted and handed to the screen, prints the monotonic clock and the resident memory,
-// then ends the program. With STARTUP_PROBE=settled in the environment it goes on instead: a
-// second later it prints the resident memory again, then opens the program's hidden dialog,
-// if it has one, the way its button does (exec), and prints once that window's first frame is
-// out too.
+// been painted and handed to the screen, prints the monotonic clock and the resident memory
+// (whose reading marks the end of the instructions counted under callgrind), then ends the
+// program. With STARTUP_PROBE=settled in the environment it goes on instead: a second later
+// it prints the resident memory again, then opens the program's hidden dialog, if it has one,
+// the way its button does (exec), and prints once that window's first frame is out too.
 //
 // Where the frame ends: Qt 6 paints a top-level widget and flushes its backing store in one
 // synchronous call of its repaint manager, made while the widget's window handles an Expose

@@ -423,6 +423,18 @@ private slots:
         }
         QCOMPARE(order, (QList<QWidget*>{ui().RadioButton1, ui().ComboBox1, ui().Edit1, ui().Edit2,
                                          ui().BitBtn1, ui().BitBtn2, ui().RadioButton1}));
+        // The size list is built when first opened, long after the window's tab order was set:
+        // the order stays.
+        openSizeList();
+        pressKey(Qt::Key_Escape);
+        QTRY_VERIFY(!ui().ComboBox1->view()->isVisible());
+        order.clear();
+        for (int step = 0; step < 7; ++step) {
+            order.append(QApplication::focusWidget());
+            pressKey(Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QList<QWidget*>{ui().ComboBox1, ui().Edit1, ui().Edit2, ui().BitBtn1,
+                                         ui().BitBtn2, ui().RadioButton1, ui().ComboBox1}));
         click(ui().Image3);
         click(ui().Edit2);
         pressKey(Qt::Key_Tab, Qt::ShiftModifier);
