@@ -7,6 +7,9 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 
 namespace {
@@ -58,6 +61,62 @@ void chooseSize(int index) {
     ui().ComboBox1->view()->setCurrentIndex(ui().ComboBox1->model()->index(index, 0));
     pressKey(Qt::Key_Return);
     QTRY_VERIFY(!ui().ComboBox1->view()->isVisible());
+}
+
+// Opens a text box's context menu with a right click and returns it (null when none opens);
+// the menu deletes itself once closed.
+QPointer<QMenu> openContextMenu(QLineEdit* box) {
+    click(box, Qt::RightButton);
+    QMenu* menu = nullptr;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            return menu != nullptr && menu->isVisible();
+        },
+        kWindowSystemWait);
+    return shown ? menu : nullptr;
+}
+
+// A menu's commands as written, mnemonic marks included, without the shortcut column.
+QStringList commandsOf(const QMenu* menu) {
+    QStringList commands;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            commands.append(action->text().section(u'\t', 0, 0));
+        }
+    }
+    return commands;
+}
+
+// Waits for a menu to close, or to be gone.
+bool menuClosed(const QPointer<QMenu>& menu) {
+    return QTest::qWaitFor([menu] { return menu.isNull() || !menu->isVisible(); },
+                           kWindowSystemWait);
+}
+
+// Clicks a command of a menu and waits for the menu to close; false when there is no menu or no
+// such command.
+bool chooseCommand(const QPointer<QMenu>& menu, const QString& command) {
+    if (menu == nullptr) {
+        return false;
+    }
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == command) {
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              menu->actionGeometry(action).center());
+            return menuClosed(menu);
+        }
+    }
+    return false;
+}
+
+bool chooseFromContextMenu(QLineEdit* box, const QString& command) {
+    return chooseCommand(openContextMenu(box), command);
+}
+
+void pressShortcut(QKeySequence::StandardKey command) {
+    const QKeyCombination keys = QKeySequence::keyBindings(command).constFirst()[0];
+    pressKey(keys.key(), keys.keyboardModifiers());
 }
 
 } // namespace
@@ -192,6 +251,66 @@ private slots:
         QCOMPARE(ui().Label14->text(), QStringLiteral("******"));
         QCOMPARE(ui().Label7->text(), QStringLiteral(" 6.0 kg"));
         QCOMPARE(ui().Label13->text(), QStringLiteral("13.2 Lb"));
+    }
+
+    // The text boxes edit as every Windows text box does: the keyboard's editing commands,
+    // and the context menu with its seven commands, mnemonics included, that do what they say.
+    void textBoxesHaveTheEditingKeysAndMenu() {
+        QLineEdit* box = ui().Edit1;
+        retype(box, QStringLiteral("1500"));
+        pressShortcut(QKeySequence::SelectAll);
+        pressShortcut(QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1500"));
+        pressShortcut(QKeySequence::Cut);
+        QCOMPARE(box->text(), QString());
+        pressShortcut(QKeySequence::Undo);
+        QCOMPARE(box->text(), QStringLiteral("1500"));
+        pressShortcut(QKeySequence::Redo);
+        QCOMPARE(box->text(), QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("2540"));
+        pressShortcut(QKeySequence::Paste);
+        QCOMPARE(box->text(), QStringLiteral("2540"));
+
+        QPointer<QMenu> menu = openContextMenu(box);
+        QVERIFY(menu != nullptr);
+        QCOMPARE(commandsOf(menu), (QStringList{QStringLiteral("&Undo"), QStringLiteral("&Redo"),
+                                                QStringLiteral("Cu&t"), QStringLiteral("&Copy"),
+                                                QStringLiteral("&Paste"), QStringLiteral("Delete"),
+                                                QStringLiteral("Select All")}));
+        QVERIFY(chooseCommand(menu, QStringLiteral("Select All")));
+        QCOMPARE(box->selectedText(), QStringLiteral("2540"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("3000"));
+        menu = openContextMenu(box);
+        QVERIFY(menu != nullptr);
+        // Chosen by its mnemonic, as the keyboard chooses it.
+        QTest::keyClick(menu->windowHandle(), Qt::Key_P);
+        QVERIFY(menuClosed(menu));
+        QCOMPARE(box->text(), QStringLiteral("3000"));
+        menu = openContextMenu(box);
+        QVERIFY(menu != nullptr);
+        QTest::keyClick(menu->windowHandle(), Qt::Key_U);
+        QVERIFY(menuClosed(menu));
+        QCOMPARE(box->text(), QStringLiteral("2540"));
+        pressKey(Qt::Key_End);
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("Select All")));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("Cu&t")));
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2540"));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Paste")));
+        QCOMPARE(box->text(), QStringLiteral("2540"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("0"));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("Select All")));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Copy")));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2540"));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("Delete")));
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2540"));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Undo")));
+        QCOMPARE(box->text(), QStringLiteral("2540"));
+        QVERIFY(chooseFromContextMenu(box, QStringLiteral("&Redo")));
+        QCOMPARE(box->text(), QString());
+        // The menu took the focus for a moment, and gave it back without an exit.
+        QCOMPARE(QApplication::focusWidget(), box);
     }
 
     void wrongLengthKeepsTheOldValueAndThePressDoesNothing() {

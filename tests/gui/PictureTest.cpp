@@ -137,12 +137,17 @@ private slots:
                  (QList<QSize>{{128, 128}, {96, 96}, {64, 64}, {48, 48}, {32, 32}}));
         QBuffer buffer;
         buffer.setData(data);
+        // Qt's own reader, the ico image plugin, which the program falls back on.
         QImageReader qts(&buffer, "ico");
+        int images = 0;
         for (bool more = true; more; more = qts.jumpToNextImage()) {
             const QImage image = qts.read();
+            QVERIFY2(!image.isNull(), qPrintable(qts.errorString()));
             QCOMPARE(ours.pixmap(image.size()).toImage().convertToFormat(QImage::Format_ARGB32),
                      image.convertToFormat(QImage::Format_ARGB32));
+            ++images;
         }
+        QCOMPARE(images, 5);
     }
 
     void otherOrDamagedIconsGiveNoWrongPicture() {

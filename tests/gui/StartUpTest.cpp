@@ -10,6 +10,7 @@
 #include "widgets/PictureBox.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <limits>
@@ -45,6 +46,13 @@ private slots:
     void windowsCarryTheProgramIconAtItsFiveSizes() {
         QCOMPARE(QApplication::windowIcon().availableSizes(),
                  (QList<QSize>{{128, 128}, {96, 96}, {64, 64}, {48, 48}, {32, 32}}));
+    }
+
+    // The classic bevelled controls the windows were laid out for, whatever the desktop's own
+    // style: a Qt built without it would leave the platform's default in place.
+    void windowsAreDrawnInTheClassicWindowsStyle() {
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
+        QCOMPARE(Form1->style(), QApplication::style());
     }
 
     void mainWindowIsShownAtItsDesignedPlace() {
