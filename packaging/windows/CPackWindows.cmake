@@ -22,7 +22,9 @@ set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_EXECUTABLES pipeweight "${PIPEWEIGHT_PRODUCT_NAME}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
-set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# One LZMA stream over every file, with a dictionary that spans all of it: with NSIS's default
+# of 8 MB the compressor could not refer back beyond that within the program file.
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma\n  SetCompressorDictSize 32")
 # The uninstaller removes the program's key under the vendor's but leaves the vendor's own key,
 # empty. This hook is the uninstaller's last that runs after that removal.
 # (Escaped twice: CPack writes the value into its own configuration file unescaped.)
