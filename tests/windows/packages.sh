@@ -15,7 +15,7 @@ reference="$4"
 source "$(dirname "$0")/wine-lib.sh"
 
 scratch=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$scratch"' EXIT
 export WINEPREFIX="$scratch/prefix"
 "$(dirname "$0")/prepare-wine-prefix"
 

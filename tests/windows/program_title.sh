@@ -8,7 +8,7 @@ source "$(dirname "$0")/wine-lib.sh"
 start_wine_session "$wine_run"
 
 folder=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$folder"' EXIT
+trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$folder"' EXIT
 
 check_title() {
     local name="$1" title="$2" pid calculator box

@@ -141,7 +141,14 @@ text_of() { awk -F '\t' -v name="$2" '$1 == name { print $3 }' <<<"$1"; }
 # desktop, and keep its clipboard, where nobody looks. The prefix is made ready first, as
 # making it takes longer than a window is waited for. $1 is the build's wine-run.
 start_wine_session() {
-    wineserver -k 2>/dev/null || true
-    trap 'wineserver -k 2>/dev/null' EXIT
+    end_wine_session
+    trap end_wine_session EXIT
     "$1" --prepare
+}
+
+# Ends the prefix's Wine server and waits until it has gone: a server still going down would
+# meet the next session's first program.
+end_wine_session() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w
 }
