@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -36,7 +37,9 @@ QImage decodeEntry(const QByteArray& data, quint32 offset, quint32 bytes) {
         kInfoHeaderBytes + static_cast<quint64>(width) * height * 4 > bytes) {
         return {};
     }
-    // Blue, green, red, alpha in memory is Qt's ARGB32 on this little-endian platform.
+    // Blue, green, red, alpha in memory is Qt's ARGB32 only on a little-endian machine.
+    static_assert(std::endian::native == std::endian::little,
+                  "the icon's pixel rows are copied as they are into Qt's ARGB32");
     QImage image(width, height, QImage::Format_ARGB32);
     if (image.isNull()) {
         return image;
