@@ -1,7 +1,9 @@
 #include "widgets/SizeBox.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -17,17 +19,11 @@ SizeBox::SizeBox(QWidget* parent) : QComboBox(parent) {
     setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);
-    // The completion below replaces Qt's. Qt's combo box also chooses the entry that the text
-    // names when Return is pressed or the focus leaves (through the line edit's returnPressed
-    // and editingFinished, which QComboBox connects to itself), and announces it as the user's
-    // pick: a change nobody asked for. Those two connections are QComboBox's own, not its API
-    // (in QComboBox::setLineEdit: private slots in Qt 6.4.2, QObjectPrivate::connect in 6.8.2;
-    // both have the box as receiver, so the two calls below remove them in both versions).
-    // Guarded by CalculatorTest::aPastedSizeIsNotChosenByReturnOrLeaving.
+    // The completion below replaces Qt's.
     setCompleter(nullptr);
-    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
-    // What is left of QComboBox::activated is the user's pick from the open list.
+    // What is left of QComboBox::activated is the user's pick from the open list: Return and
+    // the focus leaving, which also make Qt choose, are kept from it (keyPressEvent,
+    // focusOutEvent).
     connect(this, &QComboBox::activated, this, &SizeBox::userChanged);
     connect(lineEdit(), &QLineEdit::textEdited, this, &SizeBox::onTextEdited);
 }
@@ -120,7 +116,8 @@ void SizeBox::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Not the size box's key: the window may use it.
+        // Not the size box's key: the window may use it. Nor does it reach the line edit, on
+        // whose Return Qt's combo box would choose the entry that the text names.
         event->ignore();
         return;
     case Qt::Key_Backspace: {
@@ -148,6 +145,15 @@ void SizeBox::keyPressEvent(QKeyEvent* event) {
         }
     }
     QComboBox::keyPressEvent(event);
+}
+
+void SizeBox::focusOutEvent(QFocusEvent* event) {
+    // Qt's combo box chooses the entry that the text names, and announces it as the user's
+    // pick, when its line edit reports the editing finished, which the line edit does as it
+    // loses the focus: a change nobody asked for. The line edit still hides its cursor and
+    // drops its selection, but tells no one.
+    const QSignalBlocker quiet(lineEdit());
+    QComboBox::focusOutEvent(event);
 }
 
 void SizeBox::wheelEvent(QWheelEvent* event) {

@@ -436,7 +436,8 @@ private slots:
     }
 
     // Qt's editable list would choose the entry that a pasted text names when Return is
-    // pressed or the focus leaves: a change of size that the user did not make.
+    // pressed or the focus leaves, for the opened list too: a change of size that the user did
+    // not make.
     void aPastedSizeIsNotChosenByReturnOrLeaving() {
         click(ui().ComboBox1->lineEdit());
         ui().ComboBox1->lineEdit()->selectAll();
@@ -446,6 +447,13 @@ private slots:
         QCOMPARE(ui().ComboBox1->currentIndex(), -1);
         QSignalSpy changes(ui().ComboBox1, &widgets::SizeBox::userChanged);
         pressKey(Qt::Key_Return);
+        QCOMPARE(ui().ComboBox1->currentIndex(), -1);
+        // Opening the list takes the focus to it.
+        openSizeList();
+        pressKey(Qt::Key_Escape);
+        QTRY_VERIFY(!ui().ComboBox1->view()->isVisible());
+        QCOMPARE(ui().ComboBox1->currentIndex(), -1);
+        QCOMPARE(ui().ComboBox1->currentText(), QStringLiteral("6\" inch"));
         pressKey(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), ui().Edit1);
         QCOMPARE(ui().ComboBox1->currentIndex(), -1);
