@@ -31,6 +31,17 @@ public:
 
     QList<SeenBox> seen;
 
+    // Returns once every event posted before the call has been handled. The error display
+    // shows a box from an event posted when the error is reported, and this watcher closes it
+    // from within the box's own event loop: an error reported before the call is in `seen` by
+    // then, so that a test can tell that none was, without waiting for a while.
+    void catchUp() {
+        bool reached = false;
+        QMetaObject::invokeMethod(
+            this, [&reached] { reached = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(reached);
+    }
+
 private:
     void poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
