@@ -2,13 +2,43 @@
 # as root in a mount namespace of their own, so that no mount outlives them. Sourced.
 
 mounts=()
-# Unmounts, last first, everything mount_at mounted.
+# Unmounts, last first, everything mount_at mounted, each busy one lazily; goes on past a
+# failure, which it reports by its status.
 unmount_all() {
-    local index
+    local index status=0
     for ((index = ${#mounts[@]} - 1; index >= 0; index--)); do
-        umount -R "${mounts[index]}" || umount -lR "${mounts[index]}"
+        umount -R "${mounts[index]}" || umount -lR "${mounts[index]}" || status=1
     done
     mounts=()
+    return "$status"
+}
+
+# Prints the mount points at or under a folder, as this mount namespace sees them.
+mounts_under() {
+    local folder="$1" targets target
+    targets=$(findmnt -rn -o TARGET) || return 1
+    while read -r target; do
+        # The raw listing writes blanks and the like as \x escapes.
+        target=$(printf '%b' "$target")
+        case "$target" in
+            "$folder" | "$folder"/*) echo "$target" ;;
+        esac
+    done <<<"$targets"
+}
+
+# Removes a folder that a run made, only once nothing is mounted under it, and even then never
+# across into another file system: a mount left there (one that would not come off, or one made
+# by hand) shows something else, /dev or the checkout maybe, which must not go with it. Refuses,
+# saying what is mounted, otherwise. The folder is named as the mount table names it (realpath).
+remove_made() {
+    local folder="$1" left
+    left=$(mounts_under "$folder") || return 1
+    if [ -n "$left" ]; then
+        echo "REFUSED to remove $folder, where something is still mounted:" >&2
+        sed 's/^/    /' <<<"$left" >&2
+        return 1
+    fi
+    rm -rf --one-file-system "$folder"
 }
 
 # mount_at <mount arguments...> <target>: mounts, creating the target, and remembers it.
