@@ -93,3 +93,11 @@ inline constexpr Asset kAssets[] = {
     {"Form3/BitBtn2@2x.png", AssetKind::Png, 76, 78, kButtonGlyph},
     {"MAINICON.ico", AssetKind::Icon, kIconSizes.front(), kIconSizes.front(), std::nullopt},
 };
+
+// The Windows installer's pictures, beside its welcome and finish pages and in its header: kept
+// with the program's pictures but not embedded in the program. The installer reads bitmaps of
+// the layout the program's own have and no other.
+inline constexpr Asset kInstallerPictures[] = {
+    {"Installer/Wizard.bmp", AssetKind::Bitmap, 164, 314, std::nullopt},
+    {"Installer/Header.bmp", AssetKind::Bitmap, 150, 57, std::nullopt},
+};

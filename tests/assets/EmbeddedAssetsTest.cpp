@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
+#include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -29,12 +31,16 @@ const Asset& assetAt(const QString& path) {
     qFatal("%s is not in the table", qPrintable(path));
 }
 
-QSet<QString> tablePaths() {
+template <std::size_t N> QSet<QString> pathsOf(const Asset (&table)[N]) {
     QSet<QString> paths;
-    for (const Asset& asset : kAssets) {
+    for (const Asset& asset : table) {
         paths.insert(QLatin1String(asset.path));
     }
     return paths;
+}
+
+QSet<QString> tablePaths() {
+    return pathsOf(kAssets);
 }
 
 // Files under `root`, relative to it.
@@ -135,7 +141,24 @@ private slots:
     void assetsFolderHoldsTheTable() {
         QSet<QString> found = filesUnder(QStringLiteral(PIPEWEIGHT_ASSETS_DIR));
         found.remove(QStringLiteral("CMakeLists.txt"));
-        QVERIFY2(found == tablePaths(), qPrintable(difference(found, tablePaths())));
+        const QSet<QString> expected = tablePaths() + pathsOf(kInstallerPictures);
+        QVERIFY2(found == expected, qPrintable(difference(found, expected)));
+    }
+
+    void installerPictureFormat_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t row = 0; row < std::size(kInstallerPictures); ++row) {
+            QTest::newRow(kInstallerPictures[row].path) << static_cast<int>(row);
+        }
+    }
+
+    void installerPictureFormat() {
+        QFETCH(int, row);
+        const Asset& picture = kInstallerPictures[row];
+        QFile file(QStringLiteral(PIPEWEIGHT_ASSETS_DIR "/") + QLatin1String(picture.path));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+        const QString problem = formatProblem(file.readAll(), picture);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
 
     void format_data() {

@@ -25,8 +25,11 @@ struct DrawerRegistration {
 //   "photos":     Form3 slides 7-10 (Image8-Image11), rendered scenes that take a while
 //   "resume":     Form3 background Image2, contact band Image12, industries panel Image13 and the
 //                 glyphs of BitBtn1 and BitBtn2
+//   "installer":  the Windows installer's wizard picture (164 x 314) and header picture
+//                 (150 x 57), which the program itself does not carry
 // The pictures shown unscaled ("calculator" and "resume") are drawn twice: at the designed size
 // and, for high-density screens, at twice the pixels ("Form1/Image9@2x.png").
-inline constexpr const char* kAllGroups[] = {"calculator", "icon", "sheets", "photos", "resume"};
+inline constexpr const char* kAllGroups[] = {"calculator", "icon",   "sheets",
+                                             "photos",     "resume", "installer"};
 
 } // namespace assetgen
