@@ -2,7 +2,8 @@
 # shortcut and an entry in the list of installed programs, and a portable .zip of the same
 # folder.
 set(CPACK_GENERATOR NSIS ZIP)
-# The program is linked stripped (app/), so both packages hold the very file the tests ran.
+# The program is linked stripped (app/), so both packages hold the very file the tests ran (with
+# a signature appended, when it is signed).
 set(CPACK_STRIP_FILES OFF)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${PIPEWEIGHT_PRODUCT_NAME}")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PIPEWEIGHT_PRODUCT_NAME}")
@@ -30,3 +31,18 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma\n  SetCompressorDictSize 32")
 # (Escaped twice: CPack writes the value into its own configuration file unescaped.)
 set(CPACK_NSIS_DELETE_ICONS_EXTRA
     "DeleteRegKey /ifempty SHCTX \\\"Software\\\\${CPACK_PACKAGE_VENDOR}\\\"")
+
+# Signed with Authenticode when the maker gives a certificate at packaging time (see
+# authenticode-sign): the program before it goes into either package (SignProgram.cmake), the
+# uninstaller and the installer as NSIS makes them (Installer.nsh). Without one the same steps
+# leave them unsigned.
+set(CPACK_PIPEWEIGHT_SIGN_COMMAND ${CMAKE_CURRENT_LIST_DIR}/authenticode-sign)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SignProgram.cmake)
+
+# The installer's settings that CPack has no variable for, and what they need to know. (Quotes
+# escaped for CPack's configuration file, which takes the value unescaped.)
+string(APPEND CPACK_NSIS_DEFINES
+    "\n  !define PIPEWEIGHT_SIGN \\\"${CPACK_PIPEWEIGHT_SIGN_COMMAND}\\\""
+    "\n  !define PIPEWEIGHT_NAME \\\"${PIPEWEIGHT_PRODUCT_NAME}\\\""
+    "\n  !define PIPEWEIGHT_URL \\\"${CPACK_PACKAGE_HOMEPAGE_URL}\\\""
+    "\n  !include \\\"${CMAKE_CURRENT_LIST_DIR}/Installer.nsh\\\"")

@@ -1,26 +1,74 @@
 #!/usr/bin/env bash
-# The Windows packages, made as the README makes them: the portable .zip holds the program, the
-# Titr face and the licences, and the program imports Windows' own DLLs only; the installer,
-# named for the project's version, installs silently into a fresh Wine prefix, with a
-# Start-menu shortcut that starts the program and an entry in the list of installed programs
-# that carries that version; its silent uninstall leaves every file and the registry (each key
-# and value under HKLM\Software and HKCU) as it found them. Installer and uninstaller must both
-# exit with 0.
+# The Windows packages, made as the README makes them, by a maker with a code-signing
+# certificate: the portable .zip holds the program, the Titr face and the licences, and the
+# program imports Windows' own DLLs only; the installer, named for the project's version,
+# installs silently into a fresh Wine prefix, with a Start-menu shortcut that starts the program
+# and an entry in the list of installed programs that carries that version; its silent
+# uninstall leaves every file and the registry (each key and value under HKLM\Software and HKCU)
+# as it found them. Installer and uninstaller must both exit with 0.
+# The program in the .zip and the installed one, the uninstaller and the installer carry
+# Authenticode signatures that the certificate's authority verifies and another does not.
 #   packages.sh <CPackConfig.cmake> <project version> <objdump> <reference_window.exe>
 set -euo pipefail
+shopt -s inherit_errexit
 cpack_config="$1"
 version="$2"
 objdump="$3"
 reference="$4"
 source "$(dirname "$0")/wine-lib.sh"
+checkout=$(realpath "$(dirname "$0")/../..")
+signer="$checkout/packaging/windows/authenticode-sign"
 
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$scratch"' EXIT
 export WINEPREFIX="$scratch/prefix"
 "$(dirname "$0")/prepare-wine-prefix"
 
+# A maker's code-signing certificate, made for this run: issued by an authority of its own,
+# kept with its key and chain in a PKCS#12 file under a password, outside the checkout. Another
+# authority, with the same name, must not vouch for what it signed.
+certificates="$scratch/certificates"
+mkdir "$certificates"
+(
+    cd "$certificates"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Pipe Weight Test Authority" \
+        -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign \
+        -keyout authority.key -out authority.pem
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Pipe Weight Test Authority" \
+        -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign \
+        -keyout other.key -out other.pem
+    openssl req -newkey rsa:2048 -nodes -subj "/CN=Pipe Weight Test Maker" \
+        -keyout signer.key -out signer.csr
+    printf '%s\n' basicConstraints=CA:FALSE keyUsage=critical,digitalSignature \
+        extendedKeyUsage=codeSigning >signer.ext
+    openssl x509 -req -days 2 -in signer.csr -CA authority.pem -CAkey authority.key \
+        -CAcreateserial -extfile signer.ext -out signer.pem
+    openssl rand -hex 16 >password
+    openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile authority.pem \
+        -passout file:password -out signer.p12
+) >"$scratch/openssl.log" 2>&1 ||
+    { cat "$scratch/openssl.log"; echo "FAIL: no test certificate" >&2; exit 1; }
+password=$(cat "$certificates/password")
+
+# The maker's settings are refused for a certificate inside the checkout, before anything is
+# made, and said once otherwise.
+refusal=$(PIPEWEIGHT_SIGN_PKCS12="$checkout/LICENSE" \
+    PIPEWEIGHT_SIGN_PASSWORD_FILE="$certificates/password" "$signer" --status 2>&1) &&
+    { echo "FAIL: a certificate inside the checkout was taken: $refusal" >&2; exit 1; }
+grep -q "inside the checkout" <<<"$refusal" ||
+    { echo "FAIL: a certificate inside the checkout was refused so: $refusal" >&2; exit 1; }
+echo "result: refused: $refusal"
+export PIPEWEIGHT_SIGN_PKCS12="$certificates/signer.p12"
+export PIPEWEIGHT_SIGN_PASSWORD_FILE="$certificates/password"
+unset PIPEWEIGHT_SIGN_TIMESTAMP_URL
+echo "result: $("$signer" --status)"
+
 cpack --config "$cpack_config" -B "$scratch/packages" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log"; echo "FAIL: cpack" >&2; exit 1; }
+if grep -rqF "$password" "$scratch/cpack.log" "$scratch/packages"; then
+    echo "FAIL: the certificate's password is in CPack's log or files" >&2
+    exit 1
+fi
 installer="$scratch/packages/pipeweight-$version-windows-x64.exe"
 zip="$scratch/packages/pipeweight-$version-windows-x64.zip"
 for package in "$installer" "$zip"; do
@@ -29,6 +77,30 @@ for package in "$installer" "$zip"; do
 done
 echo "result: installer $(basename "$installer"), $(stat -c %s "$installer") bytes"
 echo "result: portable $(basename "$zip"), $(stat -c %s "$zip") bytes"
+
+# The file carries a signature by the test's certificate that its authority verifies and the
+# other authority does not.
+expect_signed() {
+    local file="$1" what="$2" log="$scratch/verify.log" status=0
+    osslsigncode verify -CAfile "$certificates/authority.pem" -in "$file" >"$log" 2>&1 ||
+        status=$?
+    if [ "$status" != 0 ] || ! grep -qx "Signature verification: ok" "$log"; then
+        cat "$log" >&2
+        echo "FAIL: $what: no signature that the test's authority verifies" >&2
+        exit 1
+    fi
+    local subject description
+    subject=$(sed -n 's/^\t\tSubject: //p' "$log" | head -n 1)
+    description=$(sed -n 's/^\tText description: //p' "$log")
+    if osslsigncode verify -CAfile "$certificates/other.pem" -in "$file" >"$log" 2>&1; then
+        echo "FAIL: $what: another authority verified its signature too" >&2
+        exit 1
+    fi
+    echo "result: $what signed by $subject as \"$description\": verified by the test's" \
+        "authority, refused by another"
+}
+
+expect_signed "$installer" "the installer"
 
 # The portable folder.
 mkdir "$scratch/portable"
@@ -40,6 +112,7 @@ expect_equal "$contents" "./licenses/GPL-2.txt ./licenses/GPL-3.txt ./licenses/L
 ./licenses/gcc-runtime.txt ./licenses/libjpeg-turbo.txt ./licenses/mingw-w64-runtime.txt \
 ./pipeweight.exe ./titr.ttf " "portable folder"
 echo "result: pipeweight.exe as shipped, $(stat -c %s "$portable/pipeweight.exe") bytes"
+expect_signed "$portable/pipeweight.exe" "the portable program"
 
 # Self-contained: it imports Windows' own DLLs only, each of them in the prefix's system32 or
 # one of Windows' API sets (api-ms-win-*), which the loader maps to system DLLs. Every Windows
@@ -86,6 +159,8 @@ for file in pipeweight.exe titr.ttf Uninstall.exe licenses/NOTICE.txt; do
 done
 cmp -s "$folder/pipeweight.exe" "$portable/pipeweight.exe" ||
     { echo "FAIL: the installed program is not the portable one" >&2; exit 1; }
+expect_signed "$folder/pipeweight.exe" "the installed program"
+expect_signed "$folder/Uninstall.exe" "the uninstaller"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Pipe Weight/Pipe Weight.lnk"
 [ -f "$shortcut" ] || { echo "FAIL: no Start-menu shortcut" >&2; exit 1; }
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipe Weight' |
@@ -98,7 +173,7 @@ for value in "DisplayName    REG_SZ    Pipe Weight" "DisplayVersion    REG_SZ   
         { echo "FAIL: no '$value' in the programs list" >&2; exit 1; }
 done
 
-# Started from the shortcut, as from the Start menu, it draws its window: the result labels
+# Started from the shortcut, as from the Start menu, the signed program draws its window: the result labels
 # read "******" before any calculation. The reference is drawn first, as its window has the
 # program's caption.
 expected=$(wine "$reference" calculator "$(winepath -w "$scratch/reference.png")" \
@@ -135,4 +210,5 @@ if [ "$before" != "$after" ]; then
 fi
 echo "result: the silent uninstall exited with 0 and left no file, shortcut, registry key or" \
     "value behind ($(wc -l <<<"$after") lines of files and registry compared)"
+
 echo "PASS"
