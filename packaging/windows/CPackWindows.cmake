@@ -13,10 +13,18 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "${PIPEWEIGHT_PRODUCT_NAME}")
 set(CPACK_NSIS_DISPLAY_NAME "${PIPEWEIGHT_PRODUCT_NAME}")
+# Dressed as the program: its icon on the installer and the uninstaller, its own pictures beside
+# the welcome and finish pages and in the header of the others. (Installer.nsh takes the
+# installer maker's name off the foot of the pages.)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/MAINICON.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/MAINICON.ico)
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/assets/Installer/Wizard.bmp)
+set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/assets/Installer/Wizard.bmp)
+set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/assets/Installer/Header.bmp)
 set(CPACK_NSIS_INSTALLED_ICON_NAME pipeweight.exe)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# Started as the user from the finish page (Installer.nsh).
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN pipeweight.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
 set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 # The shortcut: the program, named as the Start menu shows it, with the icon it carries.
@@ -45,4 +53,5 @@ string(APPEND CPACK_NSIS_DEFINES
     "\n  !define PIPEWEIGHT_SIGN \\\"${CPACK_PIPEWEIGHT_SIGN_COMMAND}\\\""
     "\n  !define PIPEWEIGHT_NAME \\\"${PIPEWEIGHT_PRODUCT_NAME}\\\""
     "\n  !define PIPEWEIGHT_URL \\\"${CPACK_PACKAGE_HOMEPAGE_URL}\\\""
+    "\n  !define PIPEWEIGHT_PROGRAM pipeweight.exe"
     "\n  !include \\\"${CMAKE_CURRENT_LIST_DIR}/Installer.nsh\\\"")

@@ -7,20 +7,26 @@
 # uninstall leaves every file and the registry (each key and value under HKLM\Software and HKCU)
 # as it found them. Installer and uninstaller must both exit with 0.
 # The program in the .zip and the installed one, the uninstaller and the installer carry
-# Authenticode signatures that the certificate's authority verifies and another does not.
+# Authenticode signatures that the certificate's authority verifies and another does not, and
+# the installer and the uninstaller the program icon. The wizard, run as a user runs it, shows
+# the program's own pictures and, from its finish page, starts the program through the user's
+# shell rather than itself.
 #   packages.sh <CPackConfig.cmake> <project version> <objdump> <reference_window.exe>
+#               <wizard_probe.exe> <program_icon.exe>
 set -euo pipefail
 shopt -s inherit_errexit
 cpack_config="$1"
 version="$2"
 objdump="$3"
 reference="$4"
+probe="$5"
+program_icon="$6"
 source "$(dirname "$0")/wine-lib.sh"
 checkout=$(realpath "$(dirname "$0")/../..")
 signer="$checkout/packaging/windows/authenticode-sign"
 
 scratch=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; wineserver -w; rm -rf "$scratch"' EXIT
+trap 'end_wine_session; rm -rf "$scratch"' EXIT
 export WINEPREFIX="$scratch/prefix"
 "$(dirname "$0")/prepare-wine-prefix"
 
@@ -100,7 +106,20 @@ expect_signed() {
         "authority, refused by another"
 }
 
+# The file's icon, as Explorer shows it, is the program icon's file, image for image.
+expect_program_icon() {
+    local icon="$scratch/icon.ico"
+    rm -f "$icon"
+    wine "$program_icon" "$(winepath -w "$1")" "$(winepath -w "$icon")" ||
+        { echo "FAIL: $2: no icon read" >&2; exit 1; }
+    cmp -s "$icon" "$checkout/assets/MAINICON.ico" ||
+        { echo "FAIL: $2 does not show the program icon" >&2; exit 1; }
+    echo "result: $2 shows the program icon, its $(identify "$icon" | wc -l) images as" \
+        "MAINICON.ico's"
+}
+
 expect_signed "$installer" "the installer"
+expect_program_icon "$installer" "the installer"
 
 # The portable folder.
 mkdir "$scratch/portable"
@@ -161,6 +180,7 @@ cmp -s "$folder/pipeweight.exe" "$portable/pipeweight.exe" ||
     { echo "FAIL: the installed program is not the portable one" >&2; exit 1; }
 expect_signed "$folder/pipeweight.exe" "the installed program"
 expect_signed "$folder/Uninstall.exe" "the uninstaller"
+expect_program_icon "$folder/Uninstall.exe" "the uninstaller"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Pipe Weight/Pipe Weight.lnk"
 [ -f "$shortcut" ] || { echo "FAIL: no Start-menu shortcut" >&2; exit 1; }
 entry=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pipe Weight' |
@@ -211,4 +231,145 @@ fi
 echo "result: the silent uninstall exited with 0 and left no file, shortcut, registry key or" \
     "value behind ($(wc -l <<<"$after") lines of files and registry compared)"
 
+# The wizard, as a user goes through it. Its pages are read as Windows sees them (wizard_probe):
+# each control's kind, place in the client area and text.
+wizard_title="Pipe Weight Setup"
+wizard_controls() { wine "$probe" controls "$wizard_title" 2>"$scratch/probe.log" | tr -d '\r'; }
+
+# Waits until the wizard shows a control of kind $1 reading $2, and prints all the controls it
+# shows then. No page names the installer's maker at its foot.
+wait_for_control() {
+    local controls deadline=$((SECONDS + 60))
+    until controls=$(wizard_controls) && control_place "$controls" "$1" "$2" >/dev/null 2>&1; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "FAIL: the wizard showed no $1 \"$2\"; its controls: $controls" \
+                "$(cat "$scratch/probe.log")" >&2
+            exit 1
+        fi
+        sleep 0.2
+    done
+    if grep -qi nullsoft <<<"$controls"; then
+        echo "FAIL: the wizard names the installer's maker: $(grep -i nullsoft <<<"$controls")" >&2
+        exit 1
+    fi
+    echo "$controls"
+}
+
+# The place "x y w h" of the first control of kind $2 reading $3 among the controls $1.
+control_place() {
+    local place
+    place=$(awk -F '\t' -v kind="$2" -v text="$3" '$1 == kind && $3 == text { print $2; exit }' \
+        <<<"$1")
+    [ -n "$place" ] || { echo "FAIL: no $2 \"$3\" among the wizard's controls: $1" >&2; return 1; }
+    echo "$place"
+}
+
+# Presses the button reading $1 with the mouse, once the wizard shows it.
+press() {
+    local controls place x y w h
+    controls=$(wait_for_control button "$1")
+    place=$(control_place "$controls" button "$1")
+    read -r x y w h <<<"$place"
+    click_client "$wizard" $((x + w / 2)) $((y + h / 2))
+}
+
+# The largest picture the page shows: beside the welcome and finish pages, the tall one; on
+# the others, the header's.
+largest_picture() {
+    awk -F '\t' '$1 == "picture" { split($2, p, " "); if (p[3] * p[4] > best) {
+        best = p[3] * p[4]; place = $2 } } END { print place }' <<<"$1"
+}
+
+# The region "x y w h" of the client area is the bitmap, pixel for pixel; the stock picture of
+# the same size is measured beside it.
+bitmap_at() {
+    local actual="$1" bitmap="$2" stock="$3" region="$4" x y w h ours theirs
+    read -r x y w h <<<"$region"
+    ours=$(compare -metric AE "$actual[${w}x${h}+${x}+${y}]" "$bitmap" null: 2>&1)
+    [ $? -lt 2 ] || { echo "compare failed: $ours"; return 1; }
+    theirs=$(compare -metric AE "$actual[${w}x${h}+${x}+${y}]" "$stock" null: 2>&1)
+    [ $? -lt 2 ] || { echo "compare failed: $theirs"; return 1; }
+    echo "$ours pixels differ from $(basename "$bitmap"), $theirs from the stock $(basename "$stock")"
+    [ "$ours" = 0 ] && [ "$theirs" -gt $((w * h / 2)) ]
+}
+
+# The picture control shows the bitmap at its own size; the wizard would stretch it otherwise.
+expect_picture() {
+    local controls="$1" bitmap="$2" stock="$3" what="$4" region
+    region=$(largest_picture "$controls")
+    expect_equal "$(cut -d ' ' -f 3,4 <<<"$region")" "$(identify -format '%w %h' "$bitmap")" \
+        "the size of $what"
+    wait_for_client_picture "$wizard" "$scratch/wizard.png" "$what" bitmap_at "$bitmap" \
+        "$stock" "$region"
+}
+
+# The wizard whose page $1 (wait_for_control's listing) was just read, for clicks and pictures:
+# its window (the wizard appends a blank to its title after its first page) and client area.
+open_wizard() {
+    local width height
+    wizard=$(wait_for_window "$wizard_title *")
+    read -r _ width height <<<"$(head -n 1 <<<"$1")"
+    remember_client "$wizard" "$width" "$height"
+}
+
+stock="/usr/share/nsis/Contrib/Graphics"
+wine "$installer" &
+installer_run=$!
+page=$(wait_for_control text "Welcome to Pipe Weight Setup")
+open_wizard "$page"
+expect_picture "$page" "$checkout/assets/Installer/Wizard.bmp" "$stock/Wizard/win.bmp" \
+    "the welcome page's picture"
+press "Next >"
+page=$(wait_for_control text "License Agreement")
+expect_picture "$page" "$checkout/assets/Installer/Header.bmp" "$stock/Header/nsis.bmp" \
+    "the header's picture"
+press "I Agree"
+wait_for_control text "Choose Install Location" >/dev/null
+press "Next >"
+wait_for_control text "Choose Start Menu Folder" >/dev/null
+press "Install"
+page=$(wait_for_control text "Completing Pipe Weight Setup")
+expect_picture "$page" "$checkout/assets/Installer/Wizard.bmp" "$stock/Wizard/win.bmp" \
+    "the finish page's picture"
+wait_for_control checked "Run Pipe Weight" >/dev/null
+installer_id=$(wine "$probe" processes | tr -d '\r' |
+    awk -F '\t' -v name="$(basename "$installer")" '$1 == name { print $2 }')
+press "Finish"
+
+# Started by the user's shell (Explorer, Windows' desktop, which Wine runs too), not by the
+# installer, which runs as administrator. Under Wine every process has the administrator's
+# token, so the test can tell the two only by which process started the program.
+calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
+processes=$(wine "$probe" processes | tr -d '\r')
+parent=$(awk -F '\t' '$1 == "pipeweight.exe" { print $3 }' <<<"$processes")
+[ -n "$parent" ] || { echo "FAIL: no pipeweight.exe among the processes: $processes" >&2; exit 1; }
+if [ "$parent" = "$installer_id" ]; then
+    echo "FAIL: the installer started the program itself, as administrator" >&2
+    exit 1
+fi
+starter=$(awk -F '\t' -v id="$parent" '$2 == id { print $1 }' <<<"$processes")
+expect_equal "$starter" explorer.exe "the process that started the program from the finish page"
+echo "result: the finish page had the shell start the program (explorer.exe, process $parent)"
+status=0
+wait "$installer_run" || status=$?
+expect_equal "$status" 0 "the interactive installer's exit code"
+close_window "$calculator"
+expect_eventually "" "main windows shown after closing" shown_windows 'Pipe Weight \(Sch\)'
+
+# The uninstaller as a user runs it: the program's header picture on its pages, and nothing
+# left of the folder once it says it has finished. (It runs a copy of itself from the temporary
+# folder, so that it can delete its own file, and the file started exits at once.)
+wine "$folder/Uninstall.exe"
+wizard_title="Pipe Weight Uninstall"
+page=$(wait_for_control text "Uninstall Pipe Weight")
+open_wizard "$page"
+expect_picture "$page" "$checkout/assets/Installer/Header.bmp" "$stock/Header/nsis.bmp" \
+    "the uninstaller's header picture"
+press "Uninstall"
+wait_for_control text "Uninstallation Complete" >/dev/null
+press "Close"
+wineserver -w
+[ ! -e "$folder" ] ||
+    { echo "FAIL: the uninstaller left $(find "$folder")" >&2; exit 1; }
+echo "result: the wizard's uninstall removed the program's folder"
 echo "PASS"
