@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the Windows build under Wine, frames included:
-# docs/windows-calculator.png after computing 4 pieces of 6" Sch 80, 6000 mm long, and
-# docs/windows-gallery.png on slide 2.
+# docs/windows-calculator.png after computing 4 pieces of 6" Sch 80, 6000 mm long,
+# docs/windows-gallery.png on slide 2, and docs/windows-installer.png, the installer's welcome
+# page (the installer made first by cpack --config <build folder>/CPackConfig.cmake).
 #   tools/docs-screenshots-windows.sh [build folder]        (default: build-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,3 +33,12 @@ import -window "$gallery" docs/windows-gallery.png
 close_window "$gallery"
 close_window "$calculator"
 wait_for_exit "$pid"
+
+# docs/windows-installer.png, the installer's welcome page: the installer comes from
+# cpack --config <build folder>/CPackConfig.cmake. The session's end closes it.
+installers=("$build"/packages/pipeweight-*-windows-x64.exe)
+[ -f "${installers[0]}" ] ||
+    { echo "no installer in $build/packages: cpack --config $build/CPackConfig.cmake" >&2; exit 1; }
+"$build/wine-run" "${installers[0]}" &
+wizard=$(wait_for_window "Pipe Weight Setup")
+settled_screenshot "$wizard" docs/windows-installer.png
