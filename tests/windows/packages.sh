@@ -243,7 +243,7 @@ wait_for_control() {
     until controls=$(wizard_controls) && control_place "$controls" "$1" "$2" >/dev/null 2>&1; do
         if [ "$SECONDS" -ge "$deadline" ]; then
             echo "FAIL: the wizard showed no $1 \"$2\"; its controls: $controls" \
-                "$(cat "$scratch/probe.log")" >&2
+                "$(cat "$scratch/probe.log"); processes:" $(wine "$probe" processes | cut -f 1) >&2
             exit 1
         fi
         sleep 0.2
@@ -313,6 +313,9 @@ open_wizard() {
 }
 
 stock="/usr/share/nsis/Contrib/Graphics"
+# When its last program ends, the Wine session ends its desktop and services; a program started
+# meanwhile would lose its windows with the desktop. Each wizard starts once the session is over.
+wineserver -w
 wine "$installer" &
 installer_run=$!
 page=$(wait_for_control text "Welcome to Pipe Weight Setup")
@@ -355,6 +358,7 @@ wait "$installer_run" || status=$?
 expect_equal "$status" 0 "the interactive installer's exit code"
 close_window "$calculator"
 expect_eventually "" "main windows shown after closing" shown_windows 'Pipe Weight \(Sch\)'
+wineserver -w
 
 # The uninstaller as a user runs it: the program's header picture on its pages, and nothing
 # left of the folder once it says it has finished. (It runs a copy of itself from the temporary
