@@ -39,6 +39,9 @@ wait_for_exit "$pid"
 installers=("$build"/packages/pipeweight-*-windows-x64.exe)
 [ -f "${installers[0]}" ] ||
     { echo "no installer in $build/packages: cpack --config $build/CPackConfig.cmake" >&2; exit 1; }
+# In a session of its own: a program started while the last one goes down would lose its
+# windows with Wine's desktop.
+end_wine_session
 "$build/wine-run" "${installers[0]}" &
 wizard=$(wait_for_window "Pipe Weight Setup")
 settled_screenshot "$wizard" docs/windows-installer.png
