@@ -3,6 +3,7 @@
 # prefix and checks what a desktop reads there: exactly the expected files, a menu entry and
 # metainfo that the desktop's validators accept, and the icon as RGBA PNGs of each theme size.
 set -euo pipefail
+shopt -s inherit_errexit
 cmake="$1"
 build="$2"
 prefix="$3"
