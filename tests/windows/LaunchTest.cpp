@@ -16,6 +16,10 @@
 
 namespace {
 
+// UI Automation's object id for WM_GETOBJECT, from uiautomationcoreapi.h: Debian 12's mingw-w64
+// copy of that header names a parameter 'new' and so cannot be included in C++.
+constexpr LPARAM UiaRootObjectId = -25;
+
 struct Started {
     PROCESS_INFORMATION process{};
     HWND window = nullptr;
@@ -184,6 +188,21 @@ private slots:
             QCOMPARE(client.right - client.left, 385L);
             QCOMPARE(client.bottom - client.top, 455L);
         }
+    }
+
+    // Screen readers find the windows through UI Automation: asked for its automation
+    // provider from another process, as a screen reader asks, the main window answers with
+    // Qt's. A Qt without UI Automation would leave the question to the default window
+    // procedure, which answers 0.
+    void mainWindowAnswersScreenReaders() {
+        const Started started = start(SW_SHOWNORMAL);
+        QVERIFY2(started.window != nullptr, "no main window");
+        DWORD_PTR provider = 0;
+        const LRESULT sent = SendMessageTimeoutW(started.window, WM_GETOBJECT, 0, UiaRootObjectId,
+                                                 SMTO_ABORTIFHUNG, 20000, &provider);
+        QCOMPARE(closeAndWait(started), 0L);
+        QVERIFY(sent != 0);
+        QVERIFY(provider != 0);
     }
 
     // What the taskbar and Alt+Tab show: MAINICON's own 32-pixel image, pixel for pixel, as the
