@@ -190,6 +190,7 @@ def main():
                 samples[name].append(time_to_window(screen, executable, environment))
     finally:
         subprocess.run(["wineserver", "-k"], env=environment, check=False)
+        subprocess.run(["wineserver", "-w"], env=environment, check=False)
     print(f"window on the screen, settled, under Wine: median of {runs} alternating runs")
     medians = {}
     for name, values in samples.items():
