@@ -6,6 +6,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
 
 export WINEDEBUG=-all
+# As in wine-run: no Mesa shader cache thread to outlast Wine's grace at a program's exit.
+export MESA_SHADER_CACHE_DISABLE=true
 
 # With no window manager Wine draws each window's frame itself, inside its X window: the client
 # area sits within the border and below the caption. The client area's size and place in the
