@@ -179,7 +179,9 @@ def main():
     environment = wine_environment(os.path.abspath(os.path.join(build, "wine-bench")))
     subprocess.run([os.path.join(build, "wine-run"), "--prepare"], env=environment, check=True)
     subprocess.run(["wineserver", "-p"], env=environment, check=True)
-    subprocess.run(["wineboot"], env=environment, check=True, capture_output=True)
+    # Not into a pipe: the session's services that wineboot starts would hold it open.
+    subprocess.run(["wineboot"], env=environment, check=True, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
     try:
         screen = Screen()
         for executable in programs.values():
