@@ -64,7 +64,9 @@ QFont withStandIn(QFont font) {
     }
     font.setHintingPreference(QFont::PreferFullHinting);
     // Only outline faces: a bitmap face of the designed name is passed over for its stand-in.
-    font.setStyleStrategy(QFont::ForceOutline);
+    // A layout's choice to skip shaping stays.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::ForceOutline |
+                                               (font.styleStrategy() & QFont::PreferNoShaping)));
     if (platformHas(QString::fromLatin1(standIn->designed))) {
         return font;
     }

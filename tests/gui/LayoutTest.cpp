@@ -6,8 +6,10 @@
 
 #include <QColor>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QImage>
 #include <QLabel>
+#include <QTextLayout>
 
 namespace {
 
@@ -20,6 +22,19 @@ struct Placed {
 // that stands in for it.
 bool drawsInFace(const QFont& font, const QString& designed) {
     return QFontInfo(font).family() == QFontInfo(QFont(designed)).family();
+}
+
+// Where the text's glyphs go in the font: which glyphs, at which positions.
+QList<QPair<QList<quint32>, QList<QPointF>>> glyphsOf(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<QPair<QList<quint32>, QList<QPointF>>> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        glyphs.append({run.glyphIndexes(), run.positions()});
+    }
+    return glyphs;
 }
 
 QStringList namesInStackingOrder(const QWidget& form) {
@@ -187,6 +202,29 @@ private slots:
                 QCOMPARE(shot.pixel(x, ratio + row), palette.color(QPalette::Dark).rgb());
             }
         }
+    }
+
+    // A layout lets a caption skip shaping only where shaping changes nothing: the same glyphs
+    // in the same places as shaped, with no kerning pair or ligature among its letters.
+    void captionsThatSkipShapingDrawAsShaped() {
+        int skipping = 0;
+        for (const QWidget* form : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Form3)}) {
+            for (const QWidget* widget : form->findChildren<QWidget*>()) {
+                const QFont font = widget->font();
+                if (!(font.styleStrategy() & QFont::PreferNoShaping)) {
+                    continue;
+                }
+                ++skipping;
+                QFont shaped = font;
+                shaped.setStyleStrategy(
+                    QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
+                const QString text = widget->property("text").toString();
+                QVERIFY2(!text.isEmpty(), qPrintable(widget->objectName()));
+                QVERIFY2(glyphsOf(text, font) == glyphsOf(text, shaped),
+                         qPrintable(widget->objectName()));
+            }
+        }
+        QCOMPARE(skipping, 5);
     }
 
     void resumeLabelsUseTheirFaces() {
