@@ -32,12 +32,15 @@ QImage EncodedPicture::read(QSize scaledTo) const {
             reader.setScaledSize(scaledTo);
         }
         image = reader.read();
+    } else if (keyed_ && !scaledTo.isValid()) {
+        return decodeKeyedBitmap(readPictureFile(path_));
     } else {
         image = decodeBitmap(readPictureFile(path_));
         if (!image.isNull() && scaledTo.isValid() && scaledTo != image.size()) {
             image = image.scaled(scaledTo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
     }
+    // A scaled picture's key is the colour its own corner came out in.
     return keyed_ ? withKeyColourDropped(std::move(image)) : image;
 }
 

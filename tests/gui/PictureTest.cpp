@@ -90,6 +90,16 @@ private slots:
         QCOMPARE(ours, qts);
     }
 
+    // Keyed while decoded, in one pass: the same pixels as keying the decoded picture.
+    void keyedBitmapsDecodeAsDecodedThenKeyed_data() { bitmapsDecodeAsQtReadsThem_data(); }
+    void keyedBitmapsDecodeAsDecodedThenKeyed() {
+        QFETCH(QString, path);
+        const QByteArray data = resource(path);
+        const QImage keyed = pictures::decodeKeyedBitmap(data);
+        QCOMPARE(keyed.format(), QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(keyed, pictures::withKeyColourDropped(pictures::decodeBitmap(data)));
+    }
+
     void otherBitmapsGoToQtsReader() {
         QImage indexed(7, 5, QImage::Format_Indexed8);
         indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 50)});
@@ -101,6 +111,10 @@ private slots:
         const QImage decoded = pictures::decodeBitmap(bytes);
         QCOMPARE(decoded.size(), QSize(7, 5));
         QCOMPARE(decoded.pixel(3, 2) & RGB_MASK, qRgb(200, 100, 50) & RGB_MASK);
+        // All of it the key colour.
+        const QImage keyed = pictures::decodeKeyedBitmap(bytes);
+        QCOMPARE(keyed.size(), QSize(7, 5));
+        QCOMPARE(keyed.pixel(3, 2), 0u);
     }
 
     void topDownBitmapsStandTheRightWayUp() {
@@ -118,6 +132,8 @@ private slots:
         }
         qToLittleEndian<qint32>(-height, flipped.data() + 22);
         QCOMPARE(pictures::decodeBitmap(flipped), bottomUp);
+        // Its key is still the colour of the bottom-left pixel, now stored last.
+        QCOMPARE(pictures::decodeKeyedBitmap(flipped), pictures::decodeKeyedBitmap(data));
     }
 
     void damagedBitmapsGiveNoPicture() {
@@ -125,6 +141,7 @@ private slots:
         QVERIFY(pictures::decodeBitmap(good.left(good.size() - 1)).isNull());
         QVERIFY(pictures::decodeBitmap(good.left(60)).isNull());
         QVERIFY(pictures::decodeBitmap(QByteArray("BM%s%n%1")).isNull());
+        QVERIFY(pictures::decodeKeyedBitmap(good.left(good.size() - 1)).isNull());
         QByteArray huge = good;
         qToLittleEndian<qint32>(1 << 20, huge.data() + 18);
         QVERIFY(pictures::decodeBitmap(huge).isNull());
