@@ -19,9 +19,12 @@ struct Placed {
 };
 
 // The face the font draws with is the designed one, or where the platform lacks it, the one
-// that stands in for it.
+// that stands in for it. Asked for in the same form: where the platform has the designed face
+// only as a bitmap (MS Sans Serif under Wine), the layouts take its outline stand-in.
 bool drawsInFace(const QFont& font, const QString& designed) {
-    return QFontInfo(font).family() == QFontInfo(QFont(designed)).family();
+    QFont asDesigned(designed);
+    asDesigned.setStyleStrategy(font.styleStrategy());
+    return QFontInfo(font).family() == QFontInfo(asDesigned).family();
 }
 
 // Where the text's glyphs go in the font: which glyphs, at which positions.
