@@ -5,6 +5,7 @@
 #include "widgets/BitmapButton.h"
 
 #include <QColor>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QImage>
@@ -19,11 +20,14 @@ struct Placed {
 };
 
 // The face the font draws with is the designed one, or where the platform lacks it, the one
-// that stands in for it. Asked for in the same form: where the platform has the designed face
-// only as a bitmap (MS Sans Serif under Wine), the layouts take its outline stand-in.
+// that stands in for it, as the platform's own font matching picks it. Where the platform has
+// the designed face only as a bitmap (MS Sans Serif under Wine), the layouts take its outline
+// form instead.
 bool drawsInFace(const QFont& font, const QString& designed) {
     QFont asDesigned(designed);
-    asDesigned.setStyleStrategy(font.styleStrategy());
+    if (QFontDatabase::hasFamily(designed) && !QFontDatabase::isSmoothlyScalable(designed)) {
+        asDesigned.setStyleStrategy(QFont::ForceOutline);
+    }
     return QFontInfo(font).family() == QFontInfo(asDesigned).family();
 }
 
