@@ -1,6 +1,7 @@
 #include "pictures/EncodedPicture.h"
 
 #include "pictures/BitmapDecoder.h"
+#include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
 
@@ -14,7 +15,9 @@ EncodedPicture::EncodedPicture(const QString& path, bool keyed)
 QSize EncodedPicture::size() {
     if (!sizeRead_) {
         sizeRead_ = true;
-        if (!path_.isEmpty()) {
+        if (jpeg_) {
+            size_ = jpegSize(readPictureFile(path_));
+        } else if (!path_.isEmpty()) {
             size_ = QImageReader(path_).size();
         }
     }
@@ -27,11 +30,7 @@ QImage EncodedPicture::read(QSize scaledTo) const {
     }
     QImage image;
     if (jpeg_) {
-        QImageReader reader(path_);
-        if (scaledTo.isValid()) {
-            reader.setScaledSize(scaledTo);
-        }
-        image = reader.read();
+        image = decodeJpeg(readPictureFile(path_), scaledTo);
     } else if (keyed_ && !scaledTo.isValid()) {
         return decodeKeyedBitmap(readPictureFile(path_));
     } else {

@@ -1,5 +1,5 @@
-// One picture file, decoded by Qt's image reader whenever asked: whoever draws it keeps what
-// it draws, so no decoded copy is held here beside it.
+// One picture file, decoded whenever asked: whoever draws it keeps what it draws, so no
+// decoded copy is held here beside it.
 #pragma once
 
 #include <QImage>
@@ -8,8 +8,8 @@
 
 namespace pictures {
 
-// A bitmap, PNG or JPEG (Qt's JPEG reader decodes through libjpeg, scaling in the DCT where a
-// smaller size is asked for). A file that is missing or cannot be decoded gives null images,
+// A bitmap, PNG or JPEG (decoded through libjpeg, scaling in the DCT where a smaller size is
+// asked for). A file that is missing or cannot be decoded gives null images,
 // so its box stays empty and nothing else is affected. A keyed picture has its key colour
 // dropped.
 class EncodedPicture {

@@ -26,9 +26,8 @@ public:
     QImage ownSize(qreal ratio = 1);
 
     // The picture to be stretched to `shown` device pixels: a JPEG scaled to it as it is decoded
-    // (Qt's JPEG reader decodes at the smallest DCT scale at least that large and smooths the
-    // rest of the way), a bitmap at its own size or, where `shown` is larger than that, its
-    // double-size drawing.
+    // (at the smallest DCT scale at least that large, smoothed the rest of the way), a bitmap at
+    // its own size or, where `shown` is larger than that, its double-size drawing.
     QImage forStretching(QSize shown);
 
 private:

@@ -1,11 +1,12 @@
-// Decodes every embedded bitmap and the program icon twice, with the program's own decoders
-// and with Qt's image reader (its bitmap and PNG readers, its icon plugin), and the JPEG
-// pictures as the program decodes them, through Qt's JPEG plugin, the slides also scaled to
-// their thumbnail and to the viewing box as the gallery shows them. Before the runs it prints
+// Decodes every embedded bitmap, JPEG picture and the program icon twice, with the program's
+// own decoders and with Qt's image reader (its bitmap and PNG readers, its JPEG and icon
+// plugins), the slides also scaled to their thumbnail and to the viewing box as the gallery
+// shows them. Before the runs it prints
 // what Qt's reader costs the first time a process uses it (the plugin search, then each plugin
 // mapped), which a start-up pays once.
 #include "pictures/BitmapDecoder.h"
 #include "pictures/IconDecoder.h"
+#include "pictures/JpegDecoder.h"
 #include "pictures/PictureFile.h"
 
 #include <QBuffer>
@@ -17,6 +18,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -83,19 +85,24 @@ void registerPicture(const QString& path) {
         return;
     }
     if (pictures::isJpegPath(path)) {
-        benchmark::RegisterBenchmark(("qt/" + name).c_str(), [data](benchmark::State& state) {
-            decodeRepeatedly(state, [&] { return throughQtsReader(data); });
-        });
-        // A slide as a thumbnail and in the viewing box; the background is never scaled.
+        // Own size; a slide also as a thumbnail and in the viewing box (the background is
+        // never scaled).
+        std::vector<QSize> sizes{QSize()};
         if (!path.contains(QLatin1String("Image2"))) {
-            for (const QSize shown : {QSize(49, 41), QSize(425, 313)}) {
-                const std::string size =
-                    "@" + std::to_string(shown.width()) + "x" + std::to_string(shown.height());
-                benchmark::RegisterBenchmark(
-                    ("qt/" + name + size).c_str(), [data, shown](benchmark::State& state) {
-                        decodeRepeatedly(state, [&] { return throughQtsReader(data, shown); });
-                    });
-            }
+            sizes.insert(sizes.end(), {QSize(49, 41), QSize(425, 313)});
+        }
+        for (const QSize shown : sizes) {
+            const std::string size = shown.isValid() ? "@" + std::to_string(shown.width()) + "x" +
+                                                           std::to_string(shown.height())
+                                                     : "";
+            benchmark::RegisterBenchmark(
+                ("ours/" + name + size).c_str(), [data, shown](benchmark::State& state) {
+                    decodeRepeatedly(state, [&] { return pictures::decodeJpeg(data, shown); });
+                });
+            benchmark::RegisterBenchmark(
+                ("qt/" + name + size).c_str(), [data, shown](benchmark::State& state) {
+                    decodeRepeatedly(state, [&] { return throughQtsReader(data, shown); });
+                });
         }
         return;
     }

@@ -2,6 +2,7 @@
 // at the size they are shown, keying.
 #include "pictures/BitmapDecoder.h"
 #include "pictures/IconDecoder.h"
+#include "pictures/JpegDecoder.h"
 #include "pictures/KeyColour.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PictureSource.h"
@@ -145,6 +146,84 @@ private slots:
         QByteArray huge = good;
         qToLittleEndian<qint32>(1 << 20, huge.data() + 18);
         QVERIFY(pictures::decodeBitmap(huge).isNull());
+    }
+
+    // The slides as Qt's JPEG reader gives them, at every size they are shown: their own, the
+    // boxes they are stretched to, both larger and smaller, and cut short.
+    void slidesDecodeAsQtsJpegReaderReadsThem_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("scaledTo");
+        QTest::addColumn<int>("cutTo");
+        for (int n = 1; n <= 11; ++n) {
+            const QString path = QStringLiteral(":/Form3/Image%1.jpg").arg(n);
+            for (const QSize size : {QSize(), QSize(49, 41), QSize(425, 313), QSize(1181, 783)}) {
+                QTest::addRow("Image%d %dx%d", n, size.width(), size.height())
+                    << path << size << -1;
+            }
+        }
+        QTest::newRow("double size") << QStringLiteral(":/Form3/Image2@2x.jpg") << QSize() << -1;
+        QTest::newRow("cut short") << QStringLiteral(":/Form3/Image1.jpg") << QSize() << 40000;
+        QTest::newRow("cut short, scaled")
+            << QStringLiteral(":/Form3/Image1.jpg") << QSize(300, 200) << 40000;
+    }
+    void slidesDecodeAsQtsJpegReaderReadsThem() {
+        QFETCH(QString, path);
+        QFETCH(QSize, scaledTo);
+        QFETCH(int, cutTo);
+        QByteArray data = resource(path);
+        if (cutTo > 0) {
+            data.truncate(cutTo);
+        }
+        QBuffer buffer;
+        buffer.setData(data);
+        QImageReader qts(&buffer, "jpeg");
+        QCOMPARE(pictures::jpegSize(data), qts.size());
+        if (scaledTo.isValid()) {
+            qts.setScaledSize(scaledTo);
+        }
+        const QImage expected = qts.read();
+        QVERIFY2(!expected.isNull(), qPrintable(qts.errorString()));
+        QCOMPARE(pictures::decodeJpeg(data, scaledTo), expected);
+    }
+
+    void damagedJpegsGiveNoPicture() {
+        const QByteArray good = resource(QStringLiteral(":/Form3/Image8.jpg"));
+        QVERIFY(pictures::decodeJpeg(good.left(300)).isNull());
+        QVERIFY(pictures::jpegSize(good.left(300)).isEmpty());
+        QVERIFY(pictures::decodeJpeg(QByteArray()).isNull());
+        QVERIFY(pictures::decodeJpeg(QByteArray("\xff\xd8%s %n %1")).isNull());
+        QVERIFY(pictures::jpegSize(resource(QStringLiteral(":/Form1/Image9.bmp"))).isEmpty());
+        QByteArray broken = good;
+        // A frame header of zero lines.
+        const qsizetype frame = broken.indexOf("\xff\xc0");
+        QVERIFY(frame > 0);
+        broken[frame + 5] = 0;
+        broken[frame + 6] = 0;
+        QVERIFY(pictures::decodeJpeg(broken).isNull());
+    }
+
+    // Every header byte spoiled in turn, and the file cut at many lengths: the decoder gives a
+    // picture or nothing, never a crash (the sanitized run checks its memory use).
+    void spoiledJpegsGiveAPictureOrNothing() {
+        const QByteArray good = resource(QStringLiteral(":/Form3/Image2.jpg"));
+        const QSize own = pictures::jpegSize(good);
+        const auto check = [&](const QByteArray& data) {
+            const QImage image = pictures::decodeJpeg(data, {49, 41});
+            QVERIFY(image.isNull() || image.size() == QSize(49, 41));
+            const QSize size = pictures::jpegSize(data);
+            QVERIFY(size.isEmpty() || size.width() <= 0xffff);
+        };
+        for (qsizetype at = 0; at < std::min<qsizetype>(good.size(), 700); ++at) {
+            for (const char spoiled : {'\x00', '\xff'}) {
+                QByteArray data = good;
+                data[at] = spoiled;
+                check(data);
+            }
+        }
+        for (qsizetype length = 1; length < good.size(); length += good.size() / 97) {
+            check(good.left(length));
+        }
+        QCOMPARE(own, QSize(684, 459));
     }
 
     void theProgramIconDecodesAsQtReadsIt() {

@@ -27,10 +27,10 @@ names=$(tr ',|' '\n' <<<"$depends" | awk '{ print $1 }')
 for package in fonts-liberation2 fonts-farsiweb fonts-dejavu-core; do
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
-# The libraries, and the JPEG reader the slides are decoded by, by the package that holds each on
+# The libraries (libjpeg decodes the slides), by the package that holds each on
 # this system, as their package names change between releases (Debian 13 renamed libqt6core6 to
 # libqt6core6t64).
-for library in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 imageformats/libqjpeg.so; do
+for library in libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libjpeg.so.62; do
     owner=$(dpkg-query -S "*/$library" 2>/dev/null | awk -F: 'NR == 1 { print $1 }') ||
         fail "no installed package holds $library"
     grep -qxF "$owner" <<<"$names" || fail "Depends lacks $owner (for $library): $depends"
