@@ -7,8 +7,8 @@
 namespace pictures {
 
 // A picture file's bytes, from the resources or the file system; empty when missing. Embedded
-// files stored uncompressed (the first frame's, the PNG and JPEG files: see assets/) share the
-// program's own copy; those stored compressed are inflated into a new one.
+// files stored uncompressed (the PNG and JPEG files, and except on Windows the first frame's: see
+// assets/) share the program's own copy; those stored compressed are inflated into a new one.
 QByteArray readPictureFile(const QString& path);
 
 // The path of the double-size drawing that stands beside a picture for screens with more
