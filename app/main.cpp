@@ -1,6 +1,7 @@
 // Project1: creates the calculator window, then the résumé window, and runs the event loop
 // until the calculator window closes.
 #include "app/CreateForm.h"
+#include "app/PlatformOptions.h"
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     // The program takes no arguments: Qt sees only the program name.
     static int qtArgc = argc > 0 ? 1 : 0;
+    app::choosePlatformOptions();
     QApplication application(qtArgc, argv);
     app::initialiseApplication(application);
 

@@ -4,6 +4,11 @@
 # ships beside it, and so do the tests.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# Qt for Windows is static, so its plugins (the platform plugin above all) reach the program only
+# through Qt's automatic plugin inclusion. Debian's Qt 6.8 sources turn that off by default, which
+# leaves a program that stops at start with "no Qt platform plugin could be initialized".
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
+
 # CTest runs the Windows programs under Wine, in a prefix of the build's own.
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(PIPEWEIGHT_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/CreateForm.h"
+#include "app/PlatformOptions.h"
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
@@ -15,6 +16,10 @@
 // How long a test waits for the window system to expose or activate a window or to hand over
 // the focus: under Wine on a busy machine an activation took longer than QtTest's 5 seconds.
 constexpr int kWindowSystemWait = 20000;
+
+// Qt's platform started with the program's options: chosen before QTEST_MAIN makes the
+// application object.
+inline const bool kProgramPlatformOptions = (app::choosePlatformOptions(), true);
 
 class ProgramWindows {
 public:
