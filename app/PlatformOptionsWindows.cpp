@@ -4,6 +4,7 @@
 // form. Qt 6.4 draws through GDI already and passes over the option.
 #include "app/PlatformOptions.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace app {
