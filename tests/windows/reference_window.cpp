@@ -10,6 +10,7 @@
 // texts come from the test alone, never from the program's own calculation, so a wrong result
 // cannot agree with itself; the window only lends each label its face and its place.
 #include "app/CreateForm.h"
+#include "app/PlatformOptions.h"
 #include "app/StartUp.h"
 #include "calc/Unit1.h"
 #include "resume/Unit3.h"
@@ -61,6 +62,8 @@ int draw(QWidget& window, const QString& path, const QStringList& namesAndTexts)
 } // namespace
 
 int main(int argc, char** argv) {
+    // The program's own platform options, so that its texts are drawn as the program draws them.
+    app::choosePlatformOptions();
     QApplication application(argc, argv);
     app::initialiseApplication(application);
     const std::unique_ptr<TForm1> calculatorWindow{app::createForm(Form1)};
