@@ -51,9 +51,14 @@ mount_at() {
 
 # What a chroot needs to run apt, compilers, X servers and Wine: the kernel's file systems, a
 # /tmp and a /dev/shm of its own (the X servers and buses make their sockets in /tmp, Wine and
-# Qt their shared memory in /dev/shm), and this machine's name servers.
+# Qt their shared memory in /dev/shm), and this machine's name servers. A root that is a plain
+# folder is first mounted on itself, so that its / is a mount point as a machine's is: without
+# it, a mount namespace made in the root cannot make its mounts private ("unshare: cannot change
+# root filesystem propagation"), and scripts/test-debian13 cannot run there. An overlay is a
+# mount point already; a second mount on it would come off with the overlay's own unmount.
 prepare_chroot() {
     local root="$1"
+    mountpoint -q "$root" || mount_at --bind "$root" "$root"
     mount_at -t proc proc "$root/proc"
     mount_at --bind /dev "$root/dev"
     mount_at --bind /dev/pts "$root/dev/pts"
