@@ -38,8 +38,8 @@ QString pngProblem(const QByteArray& bytes, const Asset& asset) {
         return reading.problem;
     }
     const PngHeader& header = reading.header;
-    if (header.colourType != 2 || header.bitDepth != 8) {
-        return QStringLiteral("colour type %1 of %2 bits, expected 2 (RGB) of 8")
+    if ((header.colourType != 0 && header.colourType != 2) || header.bitDepth != 8) {
+        return QStringLiteral("colour type %1 of %2 bits, expected 0 (grey) or 2 (RGB) of 8")
             .arg(header.colourType)
             .arg(header.bitDepth);
     }

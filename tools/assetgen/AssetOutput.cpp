@@ -2,11 +2,10 @@
 
 #include "LittleEndian.h"
 #include "Resolution.h"
+#include "SmallestPng.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
@@ -87,18 +86,14 @@ void AssetOutput::bitmap(const QString& relativePath, const QImage& source, QSiz
 void AssetOutput::png(const QString& relativePath, const QImage& source, QSize expectedSize,
                       int scale) {
     requireSize(source, expectedSize, relativePath);
-    // Without alpha the writer stores three 8-bit channels per pixel.
-    QImage image = source.convertToFormat(QImage::Format_RGB32);
     constexpr int kDotsPerMetreAt96Dpi = 3780;
-    image.setDotsPerMeterX(kDotsPerMetreAt96Dpi * scale);
-    image.setDotsPerMeterY(kDotsPerMetreAt96Dpi * scale);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(0); // the smallest file: zlib level 9
-    if (!writer.write(image)) {
-        fail(QStringLiteral("cannot encode %1: %2").arg(relativePath, writer.errorString()));
+    const QByteArray bytes =
+        smallestPng(source.convertToFormat(QImage::Format_RGB32), kDotsPerMetreAt96Dpi * scale);
+    // The encoder is this tool's own: what a reader gets back must be the picture drawn.
+    const QImage decoded = QImage::fromData(bytes, "PNG");
+    if (decoded.convertToFormat(QImage::Format_RGB32) !=
+        source.convertToFormat(QImage::Format_RGB32)) {
+        fail(QStringLiteral("%1 does not decode to the picture drawn").arg(relativePath));
     }
     writeFile(prepare(relativePath), bytes);
 }

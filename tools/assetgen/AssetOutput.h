@@ -16,8 +16,8 @@ public:
     // `relativePath` is e.g. "Form1/Image9.bmp". Fails loudly on a size mismatch.
     void bitmap(const QString& relativePath, const QImage& image, QSize expectedSize);
 
-    // 24-bit RGB PNG: no alpha, no palette, at zlib's highest compression. The pixel density
-    // it records is 96 dpi times `scale`.
+    // PNG without alpha or palette, 8-bit grey where every pixel is grey, else 24-bit RGB, as
+    // small as the encoder can make it. The pixel density it records is 96 dpi times `scale`.
     void png(const QString& relativePath, const QImage& image, QSize expectedSize, int scale);
 
     // A picture shown unscaled, drawn at `scale` over a designed size of `logicalSize`: the
