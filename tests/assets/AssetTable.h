@@ -101,3 +101,8 @@ inline constexpr Asset kInstallerPictures[] = {
     {"Installer/Wizard.bmp", AssetKind::Bitmap, 164, 314, std::nullopt},
     {"Installer/Header.bmp", AssetKind::Bitmap, 150, 57, std::nullopt},
 };
+
+// The Windows program file's icon: MAINICON.ico's images as PNG, carried as the file's own
+// resource, not embedded for the windows.
+inline constexpr Asset kProgramFileIcon{"Windows/MAINICON.ico", AssetKind::Icon, kIconSizes.front(),
+                                        kIconSizes.front(), std::nullopt};

@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSet>
 #include <QTest>
@@ -37,6 +38,20 @@ template <std::size_t N> QSet<QString> pathsOf(const Asset (&table)[N]) {
         paths.insert(QLatin1String(asset.path));
     }
     return paths;
+}
+
+// An icon file's images as Qt's reader decodes them, in the file's order, without alpha
+// premultiplied.
+QList<QImage> iconImages(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    QList<QImage> images;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        reader.jumpToImage(i);
+        images.append(reader.read().convertToFormat(QImage::Format_ARGB32));
+    }
+    return images;
 }
 
 QSet<QString> tablePaths() {
@@ -141,7 +156,8 @@ private slots:
     void assetsFolderHoldsTheTable() {
         QSet<QString> found = filesUnder(QStringLiteral(PIPEWEIGHT_ASSETS_DIR));
         found.remove(QStringLiteral("CMakeLists.txt"));
-        const QSet<QString> expected = tablePaths() + pathsOf(kInstallerPictures);
+        const QSet<QString> expected = tablePaths() + pathsOf(kInstallerPictures) +
+                                       QSet{QString::fromLatin1(kProgramFileIcon.path)};
         QVERIFY2(found == expected, qPrintable(difference(found, expected)));
     }
 
@@ -159,6 +175,26 @@ private slots:
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
         const QString problem = formatProblem(file.readAll(), picture);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    // The program file shows the windows' icon: the same images, pixel for pixel.
+    void programFileIconIsMainIcon() {
+        QFile file(QStringLiteral(PIPEWEIGHT_ASSETS_DIR "/") +
+                   QLatin1String(kProgramFileIcon.path));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+        const QByteArray programFileIcon = file.readAll();
+        const QString problem = formatProblem(programFileIcon, kProgramFileIcon);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+        const QList<QImage> shown = iconImages(programFileIcon);
+        const QList<QImage> drawn = iconImages(embedded(QStringLiteral("MAINICON.ico")));
+        QCOMPARE(drawn.size(), qsizetype(kIconSizes.size()));
+        QCOMPARE(shown.size(), drawn.size());
+        for (qsizetype i = 0; i < drawn.size(); ++i) {
+            QVERIFY2(
+                shown[i] == drawn[i],
+                qPrintable(QStringLiteral("the %1-pixel image differs").arg(drawn[i].width())));
+        }
     }
 
     void format_data() {

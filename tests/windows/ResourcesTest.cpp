@@ -3,6 +3,7 @@
 #include "ProgramFile.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -27,21 +28,38 @@ QString versionString(const QByteArray& info, const char* name) {
                                    static_cast<qsizetype>(length) - 1);
 }
 
+QByteArray resource(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// An icon file's image as Windows decodes it; a null image when it cannot.
+QImage decodedIconImage(QByteArray image) {
+    HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()),
+                                          static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
+                                          LR_DEFAULTCOLOR);
+    if (icon == nullptr) {
+        return {};
+    }
+    QImage decoded = QImage::fromHICON(icon);
+    DestroyIcon(icon);
+    return decoded;
+}
+
 } // namespace
 
 class ResourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The icon group MAINICON holds the icon file's images, entry for entry and byte for byte;
-    // it is the program file's first icon, the one Explorer shows.
+    // The icon group MAINICON holds the program file's icon file's images, entry for entry and
+    // byte for byte; it is the program file's first icon, the one Explorer shows.
     void programIconIsMainIcon() {
         const ProgramResources program;
         QVERIFY(program.loaded());
         const QByteArray group = program.bytes(L"MAINICON", RT_GROUP_ICON);
-        QFile file(QStringLiteral(":/MAINICON.ico"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray icon = file.readAll();
+        const QByteArray icon = resource(QStringLiteral(":/Windows/MAINICON.ico"));
+        QVERIFY(!icon.isEmpty());
 
         const quint16 count = field16(icon, 4);
         QCOMPARE(count, quint16(5));
@@ -56,6 +74,28 @@ private slots:
             QCOMPARE(image, icon.mid(field32(icon, fileEntry + 12), field32(icon, fileEntry + 8)));
         }
         QCOMPARE(ExtractIconExW(wide(programPath()), -1, nullptr, nullptr, 0), 1u);
+    }
+
+    // Explorer and the taskbar show what the windows show: each image of the program file's
+    // icon, as Windows decodes it, is the windows' icon's image of that size, pixel for pixel.
+    void programIconShowsTheWindowsIcon() {
+        const ProgramResources program;
+        const QByteArray group = program.bytes(L"MAINICON", RT_GROUP_ICON);
+        const QByteArray windowsIcon = resource(QStringLiteral(":/MAINICON.ico"));
+        QVERIFY(!windowsIcon.isEmpty());
+        const quint16 count = field16(windowsIcon, 4);
+        QCOMPARE(group.size(), 6 + 14 * count);
+        for (qsizetype entry = 0; entry < count; ++entry) {
+            const qsizetype fileEntry = 6 + 16 * entry;
+            const quint16 id = field16(group, 6 + 14 * entry + 12);
+            const QImage shown = decodedIconImage(program.bytes(MAKEINTRESOURCEW(id), RT_ICON));
+            const QImage drawn = decodedIconImage(windowsIcon.mid(
+                field32(windowsIcon, fileEntry + 12), field32(windowsIcon, fileEntry + 8)));
+            QVERIFY(!drawn.isNull());
+            QCOMPARE(shown.size(), drawn.size());
+            QVERIFY2(shown == drawn,
+                     qPrintable(QStringLiteral("the %1-pixel image differs").arg(drawn.width())));
+        }
     }
 
     void versionNamesTheProgramAndItsMaker() {

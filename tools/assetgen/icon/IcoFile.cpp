@@ -1,6 +1,7 @@
 #include "IcoFile.h"
 
 #include "LittleEndian.h"
+#include "SmallestPng.h"
 
 #include <QtEndian>
 
@@ -54,11 +55,13 @@ QByteArray bmpEntry(const QImage& source) {
 
 } // namespace
 
-QByteArray icoFile(const QList<QImage>& images) {
+QByteArray icoFile(const QList<QImage>& images, IconEntries kind) {
     QList<QByteArray> entries;
     for (const QImage& image : images) {
         Q_ASSERT(image.width() == image.height() && image.width() < 256);
-        entries.append(bmpEntry(image));
+        entries.append(kind == IconEntries::Bitmaps
+                           ? bmpEntry(image)
+                           : smallestPng(image.convertToFormat(QImage::Format_ARGB32), 0));
     }
     constexpr quint32 kDirectoryBytes = 6, kEntryBytes = 16;
     QByteArray out;
