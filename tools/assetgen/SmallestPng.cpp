@@ -129,7 +129,7 @@ void appendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     putBigEndian32(out, static_cast<quint32>(crc));
 }
 
-// The picture's rows in the smallest of PNG's 8-bit colour types that holds it exactly.
+// The picture's rows, 8 bits a channel, in the PNG colour type chosen for it.
 struct PngPixels {
     char colourType = 0;
     std::size_t bytesPerPixel = 0;
@@ -190,7 +190,8 @@ QByteArray smallestPng(const QImage& source, int dotsPerMetre) {
     QByteArray header;
     putBigEndian32(header, static_cast<quint32>(source.width()));
     putBigEndian32(header, static_cast<quint32>(source.height()));
-    // 8 bits a channel, then deflate, the adaptive filters and no interlacing: PNG's only ones.
+    // 8 bits a channel, the colour type, then deflate and the adaptive filters (PNG's only
+    // methods) and no interlacing.
     const std::array<char, 5> settings{8, pixels.colourType, 0, 0, 0};
     header.append(settings.data(), settings.size());
 

@@ -3,8 +3,8 @@
 #include "Artwork.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
+#include <exception>
 
 namespace assetgen {
 
@@ -34,7 +34,12 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "assetgen: no drawer for group %s\n", group.c_str());
             return 1;
         }
-        found->second(out);
+        try {
+            found->second(out);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "assetgen: %s: %s\n", group.c_str(), error.what());
+            return 1;
+        }
     }
     return 0;
 }
