@@ -80,16 +80,10 @@ QImage mainIconFor(int side) {
     QByteArray group = program.bytes(L"MAINICON", RT_GROUP_ICON);
     const int id = LookupIconIdFromDirectoryEx(reinterpret_cast<PBYTE>(group.data()), TRUE, side,
                                                side, LR_DEFAULTCOLOR);
-    QByteArray image = program.bytes(MAKEINTRESOURCEW(id), RT_ICON);
-    if (group.isEmpty() || image.isEmpty()) {
+    if (group.isEmpty()) {
         return {};
     }
-    HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()),
-                                          static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
-                                          LR_DEFAULTCOLOR);
-    const QImage drawn = drawnIcon(reinterpret_cast<LRESULT>(icon));
-    DestroyIcon(icon);
-    return drawn;
+    return decodedIconImage(program.bytes(MAKEINTRESOURCEW(id), RT_ICON));
 }
 
 // A channel of a 32-bit pixel, by its shift.

@@ -1,8 +1,10 @@
-// pipeweight.exe beside the test, and the resources Windows reads from it.
+// pipeweight.exe beside the test, the resources Windows reads from it, and its icons' images
+// as Windows decodes them.
 #pragma once
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QImage>
 #include <QString>
 #include <windows.h>
 
@@ -43,3 +45,20 @@ public:
 private:
     HMODULE module_;
 };
+
+// An icon file's image (an RT_ICON resource's bytes) as Windows decodes it, premultiplied; a
+// null image when it cannot be decoded.
+inline QImage decodedIconImage(QByteArray image) {
+    if (image.isEmpty()) {
+        return {};
+    }
+    HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()),
+                                          static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
+                                          LR_DEFAULTCOLOR);
+    if (icon == nullptr) {
+        return {};
+    }
+    QImage decoded = QImage::fromHICON(icon);
+    DestroyIcon(icon);
+    return decoded;
+}

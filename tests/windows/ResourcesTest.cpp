@@ -3,7 +3,6 @@
 #include "ProgramFile.h"
 
 #include <QFile>
-#include <QImage>
 #include <QTest>
 
 namespace {
@@ -31,19 +30,6 @@ QString versionString(const QByteArray& info, const char* name) {
 QByteArray resource(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// An icon file's image as Windows decodes it; a null image when it cannot.
-QImage decodedIconImage(QByteArray image) {
-    HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(image.data()),
-                                          static_cast<DWORD>(image.size()), TRUE, 0x00030000, 0, 0,
-                                          LR_DEFAULTCOLOR);
-    if (icon == nullptr) {
-        return {};
-    }
-    QImage decoded = QImage::fromHICON(icon);
-    DestroyIcon(icon);
-    return decoded;
 }
 
 } // namespace

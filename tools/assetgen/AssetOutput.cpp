@@ -87,12 +87,10 @@ void AssetOutput::png(const QString& relativePath, const QImage& source, QSize e
                       int scale) {
     requireSize(source, expectedSize, relativePath);
     constexpr int kDotsPerMetreAt96Dpi = 3780;
-    const QByteArray bytes =
-        smallestPng(source.convertToFormat(QImage::Format_RGB32), kDotsPerMetreAt96Dpi * scale);
+    const QImage opaque = source.convertToFormat(QImage::Format_RGB32);
+    const QByteArray bytes = smallestPng(opaque, kDotsPerMetreAt96Dpi * scale);
     // The encoder is this tool's own: what a reader gets back must be the picture drawn.
-    const QImage decoded = QImage::fromData(bytes, "PNG");
-    if (decoded.convertToFormat(QImage::Format_RGB32) !=
-        source.convertToFormat(QImage::Format_RGB32)) {
+    if (QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_RGB32) != opaque) {
         fail(QStringLiteral("%1 does not decode to the picture drawn").arg(relativePath));
     }
     writeFile(prepare(relativePath), bytes);
