@@ -19,6 +19,23 @@ build_windows() {
     local libraries
     scripts/deps windows
     libraries=$(scripts/windows-libraries)
-    cmake --preset windows -DCMAKE_FIND_ROOT_PATH="$libraries" -DPIPEWEIGHT_WERROR=ON
+    configure_windows "$libraries" -DPIPEWEIGHT_WERROR=ON
     cmake --build --preset windows
+}
+
+# configure_windows <libraries> <option...>: configures build-windows/ against the libraries
+# scripts/windows-libraries printed. CMake keeps the folder where it once found Qt, so a build
+# folder whose Qt lies outside these libraries (an earlier recipe's, cached in a folder of its
+# own) is configured anew, or it would go on linking that Qt.
+configure_windows() {
+    local libraries="$1" qt folders folder fresh=(--fresh)
+    shift
+    if [ -f build-windows/CMakeCache.txt ]; then
+        qt=$(sed -n 's/^Qt6_DIR:[A-Z]*=//p' build-windows/CMakeCache.txt)
+        IFS=';' read -ra folders <<<"$libraries"
+        for folder in "${folders[@]}"; do
+            [[ "$qt" != "$folder"/* ]] || fresh=()
+        done
+    fi
+    cmake --preset windows "${fresh[@]}" -DCMAKE_FIND_ROOT_PATH="$libraries" "$@"
 }
