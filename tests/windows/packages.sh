@@ -112,7 +112,7 @@ expect_program_icon() {
     rm -f "$icon"
     wine "$program_icon" "$(winepath -w "$1")" "$(winepath -w "$icon")" ||
         { echo "FAIL: $2: no icon read" >&2; exit 1; }
-    cmp -s "$icon" "$checkout/assets/MAINICON.ico" ||
+    cmp -s "$icon" "$checkout/assets/Windows/MAINICON.ico" ||
         { echo "FAIL: $2 does not show the program icon" >&2; exit 1; }
     echo "result: $2 shows the program icon, its $(identify "$icon" | wc -l) images as" \
         "MAINICON.ico's"
