@@ -9,8 +9,8 @@ from collections import defaultdict
 FILE_SECTIONS = {".text", ".data", ".rdata", ".pdata", ".xdata", ".CRT", ".tls", ".rsrc"}
 
 OUTPUT = re.compile(r"^(\.\S+)(?:\s+0x[0-9a-f]+\s+0x[0-9a-f]+.*)?$")
-INPUT = re.compile(r"^ (\S+)(?:\s+0x[0-9a-f]+\s+0x([0-9a-f]+)\s+(\S.*))?$")
-CONTINUED = re.compile(r"^\s+0x[0-9a-f]+\s+0x([0-9a-f]+)\s+(\S.*)$")
+INPUT = re.compile(r"^ (\S+)(?:\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(\S.*))?$")
+CONTINUED = re.compile(r"^\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(\S.*)$")
 MEMBER = re.compile(r"^(.*)\((.*)\)$")
 
 
@@ -24,9 +24,8 @@ def origin(path):
     return folder.rsplit("/", 1)[-1] or "(objects)", name
 
 
-def object_sizes(map_path):
-    """{(archive, object): bytes} over the sections that take room in the file."""
-    sizes = defaultdict(int)
+def pieces(map_path):
+    """Every input section that takes room in the file: ((archive, object), address, size)."""
     section = None
     pending = None
     in_map = False
@@ -40,7 +39,8 @@ def object_sizes(map_path):
                 continued = CONTINUED.match(line)
                 pending = None
                 if continued and section in FILE_SECTIONS:
-                    sizes[origin(continued.group(2))] += int(continued.group(1), 16)
+                    yield (origin(continued.group(3)), int(continued.group(1), 16),
+                           int(continued.group(2), 16))
                 continue
             if line.startswith("."):
                 output = OUTPUT.match(line)
@@ -52,7 +52,14 @@ def object_sizes(map_path):
             if entry.group(2) is None:
                 pending = entry.group(1)
             elif section in FILE_SECTIONS:
-                sizes[origin(entry.group(3))] += int(entry.group(2), 16)
+                yield origin(entry.group(4)), int(entry.group(2), 16), int(entry.group(3), 16)
+
+
+def object_sizes(map_path):
+    """{(archive, object): bytes} over the sections that take room in the file."""
+    sizes = defaultdict(int)
+    for name, _, size in pieces(map_path):
+        sizes[name] += size
     return dict(sizes)
 
 

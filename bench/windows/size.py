@@ -18,6 +18,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import linkmap  # noqa: E402
+from installerweight import InstallerWeight  # noqa: E402
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -53,6 +54,15 @@ GROUPS = [
      r"|qsyntaxhighlighter|qundo|qfilesystemmodel|qfileinfogatherer|qfscompleter|qsidebar"
      r"|qsystemtrayicon|qdesktopservices"),
     ("the embedded pictures (rcc)", r"qrc_pictures"),
+]
+
+# What the program does not use and Qt 6.4 has no working option for (scripts/windows-libraries
+# says why each stays).
+LEFT_IN = [
+    ("regular expressions and PCRE2", r"pcre2_|qregularexpression"),
+    ("the styles' standard pictures", r"qrc_qstyle"),
+    ("the drawing back end (QRhi, Direct3D 11, hashes)",
+     r"qrhi|qshader|qbackingstorerhi|qcryptographichash|qrc_gui_shaders"),
 ]
 
 
@@ -143,6 +153,22 @@ def report(build):
     return grouped(sizes)
 
 
+def installer_weights(build, groups):
+    """Each group's weight in the installer of the build's program (installerweight.py), for
+    the groups it has and those left in."""
+    weight = InstallerWeight(os.path.join(build, "bin", "pipeweight.exe"),
+                             os.path.join(build, "app", "pipeweight.map"),
+                             cache_value(build, "CMAKE_OBJDUMP"))
+    print(f"\nWhat they weigh in {build}'s installer (its program compressed as the installer "
+          "compresses it, with and without their bytes):")
+    for name, pattern in GROUPS:
+        # Below 5 kB a group's weight drowns in the compressor's noise.
+        if groups[name] >= 5000:
+            print(f"  {megabytes(weight.of(re.compile(pattern)))}  {name}")
+    for name, pattern in LEFT_IN:
+        print(f"  {megabytes(weight.of(re.compile(pattern)))}  {name} (left in)")
+
+
 def main():
     builds = sys.argv[1:] or ["build-windows"]
     groups = [report(build) for build in builds]
@@ -150,6 +176,7 @@ def main():
     print("  " + "  ".join(f"{os.path.basename(os.path.normpath(b)):>16}" for b in builds))
     for name, _ in GROUPS:
         print("  " + "  ".join(f"{megabytes(g[name]):>16}" for g in groups) + f"  {name}")
+    installer_weights(builds[-1], groups[-1])
 
 
 if __name__ == "__main__":
