@@ -3,6 +3,8 @@
 the empty window linked against the same Qt (the yardstick: what any static Qt Widgets program
 weighs), and from the program's link map the largest contributors, by archive and by object,
 and the weight of the groups of Qt's objects that the build's Qt configuration leaves out.
+Last, what those groups, and those the program does not use but keeps, weigh in the last
+build's installer (installerweight.py).
 
     bench/windows/size.py [Windows build folder]... (default: build-windows)
 
