@@ -28,7 +28,10 @@ COST_CENTRES = [
     ("text shaping (QTextEngine::shape)", ["QTextEngine::shape"]),
     ("glyph loading (QFontEngineFT::loadGlyph)", ["QFontEngineFT::loadGlyph"]),
     ("text drawing (QPainter::drawText)", ["QPainter::drawText", "QPainter::drawTextItem"]),
-    ("bitmap decoding (pictures::decodeBitmap)", ["pictures::decodeBitmap"]),
+    # A transparent bitmap is decoded and keyed in one pass (decodeKeyedBitmap); other
+    # pictures are keyed after Qt's reader decodes them.
+    ("bitmap decoding (pictures::decode*Bitmap)",
+     ["pictures::decodeBitmap", "pictures::decodeKeyedBitmap"]),
     ("key colours (pictures::withKeyColourDropped)", ["pictures::withKeyColourDropped"]),
     ("Qt's image reader (QImageReader::read)", ["QImageReader::read"]),
     # The Windows style draws much through QCommonStyle, its base.
