@@ -4,13 +4,8 @@
 # ships beside it, and so do the tests.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# Built for size, as its Qt is (the preset's MinSizeRel), and linked by LLVM's linker. GNU ld
-# keeps the unwind table of every function it is given, and with it every function, so its
-# --gc-sections removed little: with lld, pipeweight.exe is 0.34 MB and the installer 0.08 MB
-# smaller (bench/windows/size.py). Debian's mingw-w64 compilers name their linker by its full
-# path and ignore -fuse-ld, so GCC runs its linker step through link-with-lld, which hands the
-# same arguments to lld.
-add_link_options(-wrapper ${CMAKE_CURRENT_LIST_DIR}/link-with-lld)
+# Built for size, as its Qt is (the preset's MinSizeRel), and linked by lld.
+include(${CMAKE_CURRENT_LIST_DIR}/LinkWithLld.cmake)
 
 # Qt for Windows is static, so its plugins (the platform plugin above all) reach the program only
 # through Qt's automatic plugin inclusion. Debian's Qt 6.8 sources turn that off by default, which
