@@ -152,7 +152,8 @@ done
 
 # What Wine's own set-up put in the prefix, to compare with after the uninstall: the files
 # outside Windows' own folders and temporary files, and the registry as reg exports it, every
-# key and value, the 32-bit programs' view (Wow6432Node) included.
+# key and value, the 32-bit programs' view (Wow6432Node) included, but for Wine's console
+# settings.
 drive="$WINEPREFIX/drive_c"
 files_and_registry() {
     local key export="$scratch/export.reg"
@@ -163,7 +164,14 @@ files_and_registry() {
         iconv -f UTF-16LE -t UTF-8 "$export" | tr -d '\r' | sed '1s/^\xEF\xBB\xBF//' >"$export.txt"
         [ "$(head -n 1 "$export.txt")" = "Windows Registry Editor Version 5.00" ] ||
             { echo "FAIL: reg export $key wrote no registry file" >&2; exit 1; }
-        cat "$export.txt"
+        # Less HKCU\Console: Wine's console host writes its defaults there the first time any
+        # console opens in the prefix, and its crash reporter opens one when one of Wine's own
+        # processes crashes. One of its driver hosts (winedevice.exe) now and then does, under
+        # load, as a session starts or ends (a read at address 8 in ntoskrnl.exe's
+        # IoCreateDevice): the key is Wine's, not the package's.
+        awk '/^\[/ { console = $0 == "[HKEY_CURRENT_USER\\Console]" ||
+                             index($0, "[HKEY_CURRENT_USER\\Console\\") == 1 }
+             !console' "$export.txt"
     done
 }
 before=$(files_and_registry)
