@@ -349,8 +349,17 @@ press "Finish"
 
 # Started by the user's shell (Explorer, Windows' desktop, which Wine runs too), not by the
 # installer, which runs as administrator. Under Wine every process has the administrator's
-# token, so the test can tell the two only by which process started the program.
-calculator=$(wait_for_window 'Pipe Weight \(Sch\)')
+# token, so the test can tell the two only by which process started the program. Without its
+# window, what the screen and Wine show instead tells why (a message box, say).
+if ! calculator=$(wait_for_window 'Pipe Weight \(Sch\)'); then
+    echo "FAIL: no program window after Finish; the windows shown:" >&2
+    for id in $(shown_windows '.*'); do
+        title=$(xdotool getwindowname "$id")
+        echo "    ${title:-(no title)}" >&2
+    done
+    echo "and Wine's processes: $(wine "$probe" processes | tr -d '\r' | cut -f 1 | xargs)" >&2
+    exit 1
+fi
 processes=$(wine "$probe" processes | tr -d '\r')
 parent=$(awk -F '\t' '$1 == "pipeweight.exe" { print $3 }' <<<"$processes")
 [ -n "$parent" ] || { echo "FAIL: no pipeweight.exe among the processes: $processes" >&2; exit 1; }
